@@ -52,3 +52,9 @@ QByteArray MakeFrame(quint8 address, quint16 length, quint16 recordNumber, quint
   SealFrame(p);
   return f;
 }
+
+quint8 ChecksumOver(const quint8* f, int length) {
+  quint8 acc = 0;
+  for (int i = 1; i <= length - 3; ++i) acc ^= f[i];
+  return acc;
+}

@@ -55,3 +55,7 @@ void SealFrame(quint8* buf);
 
 quint16 FrameLength(const quint8* frame);
 quint16 FrameRecordNumber(const quint8* frame);
+
+// XOR checksum of bytes 1 .. length-3, the envelope of a length-byte frame
+// whatever its own length field says; nothing outside length bytes is read.
+quint8 ChecksumOver(const quint8* frame, int length);
