@@ -2,11 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "link/Frame.h"
 #include "link/TRegisterLink.h"
 #include "support/RecordingPrompts.h"
 #include "support/ScriptedSerialDevice.h"
 #include "support/VirtualClock.h"
+
+// Readable failures: byte arrays (mostly hex dumps) and texts as they are.
+inline void PrintTo(const QByteArray& b, std::ostream* os) {
+  *os << '"' << b.toStdString() << '"';
+}
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
 
 inline QByteArray bytesOf(std::initializer_list<int> values) {
   QByteArray out;
