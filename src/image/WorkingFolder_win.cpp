@@ -1,0 +1,5 @@
+#include "image/WorkingFolder.h"
+
+QString working_folder::FallbackFolder() {
+  return QStringLiteral("C:/Duna_Tmp");
+}
