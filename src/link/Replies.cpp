@@ -87,10 +87,10 @@ RecvResult ReceiveRecord(TRegisterLink& link, int length, int shortest, int* fra
   int expected = n;
   if (least < n && r == least) {
     const int declared = FrameLength(b);
-    if (declared >= least && declared <= n) {
-      if (declared > least) r += link.Read(declared - least, least);
-      expected = declared;
-    }
+    if (declared > least && declared <= n) r += link.Read(declared - least, least);
+    // A length outside the range is judged as the shortest frame: it fails
+    // the checksum below instead of waiting for bytes that never come.
+    expected = declared > least && declared <= n ? declared : least;
   }
   if ((r == frame::kErrorFrameLength || r == expected) && b[kKindAt] == frame::kAttentionKind) {
     ShowRegisterError(link.prompts(), b[kErrorCodeAt]);
@@ -102,9 +102,10 @@ RecvResult ReceiveRecord(TRegisterLink& link, int length, int shortest, int* fra
   }
   const quint8 received = b[expected - 2];
   quint8 computed = 0;
-  // A length field that points outside what arrived cannot be checked: it
-  // fails, whatever the bytes at the expected place say.
-  const bool checkable = ReceivedChecksum(b, r, &computed);
+  // A length field other than the frame's length cannot be trusted, and one
+  // that points outside what arrived cannot even be checked: both fail,
+  // whatever the bytes at the expected place say.
+  const bool checkable = ReceivedChecksum(b, r, &computed) && FrameLength(b) == expected;
   if (!checkable) computed = ChecksumOver(b, expected);
   if (!checkable || computed != received) {
     link.prompts().showMessage(QStringLiteral("CRC kasy: ") + QString::number(received) +

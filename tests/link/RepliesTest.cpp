@@ -215,19 +215,31 @@ TEST_F(LinkTest, ReceiveRecordClassifiesEveryAnswer) {
 }
 
 TEST_F(LinkTest, LyingLengthFieldIsAChecksumFailureAndNothingOutsideIsRead) {
-  for (int declared : {0, 2, 8, 46, 1000, 1025, 0xFFFF}) {
-    SCOPED_TRACE(declared);
-    prompts.clear();
-    device.clearRecords();
-    QByteArray f = dataFrame(45, 3);
-    f[2] = char(declared & 0xFF);
-    f[3] = char(declared >> 8);
-    // Even a checksum that would match the expected length does not pass.
-    f[43] = char(ChecksumOver(reinterpret_cast<const quint8*>(f.constData()), 45));
-    device.queueRead(f);
-    EXPECT_EQ(ReceiveRecord(link, 45), RecvBadChecksum);
-    EXPECT_EQ(prompts.lastText(), "Błąd CRC!");
-    EXPECT_TRUE(device.wire().isEmpty());
+  struct Case {
+    int length, shortest;  // as the reader is asked
+    int sent;              // bytes on the line
+  } reads[] = {{45, 0, 45}, {91, 90, 90}, {91, 90, 91}};
+  for (const auto& read : reads) {
+    for (int declared : {0, 2, 8, 30, 44, 46, 89, 92, 1000, 1025, 0xFFFF}) {
+      if (declared == read.sent) continue;
+      SCOPED_TRACE(std::to_string(read.sent) + " bytes declaring " + std::to_string(declared));
+      prompts.clear();
+      device.clearRecords();
+      QByteArray f = dataFrame(read.sent, 3);
+      f[2] = char(declared & 0xFF);
+      f[3] = char(declared >> 8);
+      // Even a checksum that matches the bytes that came does not pass.
+      const int checked = read.shortest ? read.shortest : read.length;
+      f[checked - 2] = char(ChecksumOver(reinterpret_cast<const quint8*>(f.constData()), checked));
+      if (declared >= frame::kMinLength && declared <= read.sent)
+        f[checked - 2] =
+            char(ChecksumOver(reinterpret_cast<const quint8*>(f.constData()), declared));
+      device.queueRead(f);
+      EXPECT_EQ(ReceiveRecord(link, read.length, read.shortest), RecvBadChecksum);
+      EXPECT_EQ(prompts.lastText(), "Błąd CRC!");
+      EXPECT_TRUE(device.wire().isEmpty());
+      device.discardInput();  // what a lying frame left, as the next flush would
+    }
   }
 }
 

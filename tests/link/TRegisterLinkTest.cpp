@@ -1,4 +1,7 @@
+#include <QPushButton>
+
 #include "LinkFixture.h"
+#include "link/TCzekajNaRS.h"
 #include "link/TRegisterLink.h"
 
 namespace {
@@ -215,6 +218,41 @@ TEST_F(LinkTest, ReadNeverWritesOutsideTheReceiveBuffer) {
   EXPECT_EQ(link.Read(2000), 1024);
   EXPECT_EQ(link.Read(10, 1020), 4);
   EXPECT_EQ(link.Read(10, 5000), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The wait dialog itself on the link's line status, ticked by hand.
+bool runWaitDialog(TRegisterLink& link, bool pressPrzerwij, int* ticks) {
+  TCzekajNaRS dialog(link.prompts(), [&link] { return link.LineStatus(); });
+  dialog.open();
+  if (pressPrzerwij) dialog.Button1->click();
+  while (dialog.isVisible() && *ticks < 100) {
+    dialog.Timer1Timer();
+    ++*ticks;
+  }
+  return dialog.result() == QDialog::Accepted;
+}
+
+TEST_F(LinkTest, HeldLineWithTheWaitDialogClosingByItselfOrGivingUp) {
+  link.PortSettings.RtsCts = 1;
+  for (bool giveUp : {false, true}) {
+    SCOPED_TRACE(giveUp ? "Przerwij" : "line freed");
+    device.clearRecords();
+    int ticks = 0;
+    link.setWaitForLine([&](TRegisterLink& l) { return runWaitDialog(l, giveUp, &ticks); });
+    device.queueWritePartial(5);
+    // Held when the write stalls, then twice at the ticks, then free.
+    for (int i = 0; i < 3; ++i) device.queueLineStatus(LineStatus::Held);
+    EXPECT_EQ(link.SendFrame(kFrame), giveUp ? 1 : 0);
+    EXPECT_EQ(ticks, giveUp ? 0 : 3);
+    EXPECT_EQ(device.wire(), giveUp ? kFrame.left(5) : kFrame);
+    device.discardInput();
+    for (int i = 0; i < 3 && device.lineStatus() != LineStatus::Clear; ++i) {
+    }
+  }
 }
 
 }  // namespace
