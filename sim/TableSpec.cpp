@@ -1,0 +1,41 @@
+#include "sim/TableSpec.h"
+
+namespace sim {
+
+namespace {
+using namespace layouts;
+// clang-format off
+const TableSpec kSpecs[kTableCount] = {
+  // id                   name            cmd  del  cap nw name flag dl   upload           record             num dup
+  {TableId::Goods,        "goods",        'T', '0', 2000, 2, 42, true,  91, GoodsUpload,     GoodsRegister,     6,  5},
+  {TableId::Discounts,    "discounts",    'R', '1', 20,   1, 21, true,  45, DiscountUpload,  DiscountRegister,  14, 0},
+  {TableId::Cashiers,     "cashiers",     'K', '2', 20,   1, 16, false, 333, CashierUpload,  CashierRegister,   18, 19},
+  {TableId::PaymentForms, "payment forms",'F', '3', 10,   1, 22, true,  40, PaymentUpload,   PaymentRegister,   28, 29},
+  {TableId::Currencies,   "currencies",   'W', '4', 10,   1, 23, false, 51, CurrencyUpload,  CurrencyRegister,  31, 32},
+  {TableId::Packaging,    "packaging",    'Z', '5', 20,   1, 43, false, 75, PackagingUpload, PackagingRegister, 36, 37},
+  {TableId::Groups,       "goods groups", 'G', '6', 20,   1, 21, false, 35, GroupUpload,     GroupRegister,     9,  40},
+};
+// clang-format on
+}  // namespace
+
+const TableSpec& Spec(TableId id) {
+  return kSpecs[int(id)];
+}
+
+const TableSpec* SpecByCommand(quint8 command) {
+  for (const TableSpec& s : kSpecs)
+    if (s.command == command) return &s;
+  return nullptr;
+}
+
+const TableSpec* SpecByDeleteCommand(quint8 command) {
+  for (const TableSpec& s : kSpecs)
+    if (s.deleteCommand == command) return &s;
+  return nullptr;
+}
+
+const TableSpec* AllSpecs() {
+  return kSpecs;
+}
+
+}  // namespace sim
