@@ -1,5 +1,8 @@
 #include "image/TDatabaseImage.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "platform/Bytes.h"
 #include "platform/Cp1250.h"
 
@@ -25,7 +28,8 @@ void TDatabaseImage::Close() {
 }
 
 const quint8* TDatabaseImage::At(int offset, int count) {
-  position_ = offset + count;
+  // An offset near the end of int must not wrap the position round.
+  position_ = static_cast<int>(std::clamp<qint64>(qint64(offset) + count, INT_MIN, INT_MAX));
   if (InRange(offset, count)) return reinterpret_cast<const quint8*>(memory_.constData()) + offset;
   scratch_.fill('\0', count);
   for (int i = 0; i < count; ++i) {

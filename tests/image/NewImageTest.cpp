@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "image/FieldText.h"
 #include "image/NewImage.h"
 
 namespace {
@@ -88,4 +89,14 @@ TEST(NewImage, CurrencyOfAStoredImagePrefersTheChangedSymbol) {
   img.replace(145032, 3, QByteArray(3, '\0'));
   EXPECT_EQ(new_image::CurrencySymbolOf(img), "");
   EXPECT_EQ(new_image::CurrencySymbolOf(QByteArray(10, 'x')), "");  // never past the end
+}
+
+TEST(FieldText, CharactersOutsideTheCodePageAreNamedAndLimitsCountBytes) {
+  EXPECT_EQ(field_text::UnmappableMessage(QString::fromUtf8("Żółć")), "");
+  const QString euroAndRuble = QString::fromUtf8("10 € i 5 ₽");
+  EXPECT_TRUE(field_text::UnmappableMessage(euroAndRuble).contains(QString::fromUtf8("„₽”")));
+  EXPECT_TRUE(field_text::Fits(QString::fromUtf8("ąęłńóśźżćĄ"), 10));
+  EXPECT_FALSE(field_text::Fits(QString::fromUtf8("ąęłńóśźżćĄx"), 10));
+  EXPECT_FALSE(field_text::Fits(QString::fromUtf8("₽"), 10));
+  EXPECT_FALSE(field_text::Fits(QString::fromUtf8("😀"), 10));  // one character, two UTF-16 units
 }
