@@ -175,8 +175,16 @@ BaseFiles::SaveResult BaseFiles::SaveBaseFile() {
   request.filter = QStringLiteral("Baza danych Orvi Duna (*.bkf)");
   request.defaultSuffix = QStringLiteral("bkf");
   request.proposedName = baseName_;
-  const QString path = prompts_.chooseSaveFile(request);
-  if (path.isEmpty()) return SaveResult::Cancelled;
+  const QString chosen = prompts_.chooseSaveFile(request);
+  if (chosen.isEmpty()) return SaveResult::Cancelled;
+  const QString path = QFileInfo(chosen).absoluteFilePath();
+  // Replacing the working copy would leave the image writing into the old,
+  // unlinked file.
+  if (QFileInfo(path).canonicalFilePath() == QFileInfo(image_.Path()).canonicalFilePath()) {
+    Show(QStringLiteral("Plik %1 jest kopią roboczą programu. Wybierz inny plik.").arg(Shown(path)),
+         PromptIcon::Error);
+    return SaveResult::Failed;
+  }
   if (QFileInfo::exists(path) &&
       !prompts_.askYesNo(
           QStringLiteral("Plik ") + Shown(path) + QStringLiteral(" już istnieje. Kontynuować? "),

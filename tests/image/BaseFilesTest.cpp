@@ -418,6 +418,18 @@ TEST_F(BaseFilesTest, FailedSaveKeepsTheModifiedFlagAndTheOldFile) {
   EXPECT_EQ(files_.BaseName(), "Bez nazwy");
 }
 
+TEST_F(BaseFilesTest, WorkingCopyIsNotAPlaceToSaveTo) {
+  StartOffline();
+  files_.MarkModified();
+  prompts_.chooseFile(WorkingCopyPath());
+  EXPECT_EQ(files_.SaveBaseFile(), SaveResult::Failed);
+  EXPECT_EQ(prompts_.shown().size(), 2);  // refused before the overwrite question
+  EXPECT_TRUE(prompts_.lastText().contains(QString::fromUtf8("kopią roboczą")));
+  EXPECT_TRUE(files_.Modified());
+  ASSERT_TRUE(image_.WriteByte(30000, 0x42));  // still writing into the working copy
+  EXPECT_EQ(Read(WorkingCopyPath()).at(30000), 0x42);
+}
+
 TEST_F(BaseFilesTest, SaveOfAClosedImageCreatesNothingAndDropsTheBase) {
   for (bool online : {false, true}) {
     StartOffline();
