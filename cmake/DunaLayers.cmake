@@ -52,7 +52,8 @@ function(duna_add_resources target)
 endfunction()
 
 # tests/<folder>/*.cpp becomes the test program test_<folder>; tests/support
-# holds the shared test main and the test sides of the seams.
+# holds the shared test main and the test sides of the seams. tests/fuzz holds
+# the libFuzzer targets (cmake/DunaFuzz.cmake).
 function(duna_tests)
   duna_collect(support ${CMAKE_SOURCE_DIR}/tests/support)
   add_library(duna_testsupport STATIC ${support} ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
@@ -66,7 +67,7 @@ function(duna_tests)
   file(GLOB dirs LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*)
   foreach(d IN LISTS dirs)
     get_filename_component(n ${d} NAME)
-    if(NOT IS_DIRECTORY ${d} OR n STREQUAL "support" OR n STREQUAL "data")
+    if(NOT IS_DIRECTORY ${d} OR n STREQUAL "support" OR n STREQUAL "data" OR n STREQUAL "fuzz")
       continue()
     endif()
     duna_collect(srcs ${d})
