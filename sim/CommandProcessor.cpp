@@ -108,8 +108,9 @@ bool IsFlag(qint64 v) {
   return v == 0 || v == 1;
 }
 
+// Names differing only in case or spacing are the same name to the register.
 QString NameKey(const QByteArray& name) {
-  return cp1250::decode(name).trimmed().toUpper();
+  return cp1250::decode(name).toUpper().remove(QLatin1Char(' '));
 }
 
 // The PC pads barcodes with '0' to 13; the register keeps EAN-8 codes as

@@ -33,6 +33,7 @@ QString ControlConsole::execute(const QString& line, qint64 nowUs) {
   const QStringList w = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
   if (w.isEmpty()) return {};
   const QString cmd = w[0].toLower();
+  engine_.advance(nowUs);  // what the PC sent before this line comes first
   Faults& f = engine_.faults();
   if (Is(cmd, "pomoc", "help")) return helpText();
   if (Is(cmd, "stan", "state")) return state();
@@ -65,7 +66,7 @@ QString ControlConsole::execute(const QString& line, qint64 nowUs) {
     bool ok = false;
     const int code = w.value(1).toInt(&ok);
     if (!ok || code < 0 || code > 255) return QStringLiteral("Podaj kod błędu 0..255.");
-    f.error.arm(0, code);
+    f.error.arm(1, code);
     return QStringLiteral("Następne polecenie dostanie błąd %1.").arg(code);
   }
   if (Is(cmd, "sprzedaj", "sell")) {

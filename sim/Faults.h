@@ -4,22 +4,21 @@
 
 namespace sim {
 
-// A fault armed for one frame: the next one (at == 0) or the at-th counted
-// from the start (command frames for errors and silence, answer frames for
-// checksum and short answers).
+// A fault armed for one frame: the next one, or the n-th from now (command
+// frames for errors and silence, answer frames for checksum and short answers).
 struct OneShot {
   bool armed = false;
-  int at = 0;
+  int remaining = 0;
   int value = 0;  // the error code of an error fault
 
-  void arm(int frameNumber = 0, int v = 0) {
+  void arm(int nth = 1, int v = 0) {
     armed = true;
-    at = frameNumber;
+    remaining = nth < 1 ? 1 : nth;
     value = v;
   }
-  // True once, for the frame it was armed for.
-  bool fire(int count) {
-    if (!armed || (at != 0 && at != count)) return false;
+  // Counts one frame; true once, for the frame it was armed for.
+  bool fire() {
+    if (!armed || --remaining > 0) return false;
     armed = false;
     return true;
   }

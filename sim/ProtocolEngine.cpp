@@ -39,19 +39,16 @@ bool AlwaysAddressOne(quint8 command) {
 ProtocolEngine::ProtocolEngine(RegisterModel& model, EngineOptions options)
     : model_(model), options_(options), processor_(model) {}
 
-qint64 ProtocolEngine::byteUs() const {
+qint64 ProtocolEngine::lineTimeUs(int byteCount) const {
   if (options_.baud <= 0) return 0;
-  return qint64(options_.bitsPerByte) * kUsPerSecond / options_.baud;
+  return qint64(byteCount) * options_.bitsPerByte * kUsPerSecond / options_.baud;
 }
 
 void ProtocolEngine::receive(const char* data, int n, qint64 nowUs) {
-  const qint64 step = byteUs();
-  for (int i = 0; i < n; ++i) {
-    // Bytes written at once still arrive one byte-time after another.
-    const qint64 t = step ? std::max(nowUs, inputLineFreeUs_) + step : nowUs;
-    inputLineFreeUs_ = t;
-    input_.emplace_back(t, data[i]);
-  }
+  // Bytes written at once still arrive one byte-time after another.
+  const qint64 start = std::max(nowUs, inputLineFreeUs_);
+  for (int i = 0; i < n; ++i) input_.emplace_back(start + lineTimeUs(i + 1), data[i]);
+  inputLineFreeUs_ = start + lineTimeUs(n);
 }
 
 void ProtocolEngine::advance(qint64 nowUs) {
@@ -102,27 +99,23 @@ qint64 ProtocolEngine::nextEventUs() const {
 }
 
 void ProtocolEngine::processInput(qint64 t) {
-  while (!rx_.isEmpty()) {
+  while (!rx_.isEmpty() && !discarding_) {
     const auto* p = reinterpret_cast<const quint8*>(rx_.constData());
     if (p[0] != frame::kStx) {
-      // Noise before a frame: answered once, then dropped up to the next STX.
+      // Noise before a frame: answered once, when a frame starts or the line goes quiet.
       const qsizetype next = rx_.indexOf(char(frame::kStx));
-      const QByteArray junk = next < 0 ? rx_ : rx_.left(next);
-      if (onJournal) onJournal(true, junk);
-      rx_.remove(0, junk.size());
+      if (next < 0) return;
+      if (onJournal) onJournal(true, rx_.left(next));
+      rx_.remove(0, next);
       sendError(err::kBadStartEnd, t);
       continue;
     }
     if (rx_.size() < kLengthFieldEnd) return;
     const int length = bytes::getU16(p + frame::kLengthAt);
     if (length < frame::kMinLength || length > kMaxFrame) {
-      // The length cannot be trusted; the rest of this frame is skipped as noise.
-      const qsizetype next = rx_.indexOf(char(frame::kStx), 1);
-      const QByteArray junk = next < 0 ? rx_ : rx_.left(next);
-      if (onJournal) onJournal(true, junk);
-      rx_.remove(0, junk.size());
-      sendError(err::kBadLength, t);
-      continue;
+      // The length cannot be trusted: the rest up to the next silence is this frame.
+      discarding_ = true;
+      return;
     }
     if (rx_.size() < length) return;  // the rest is on its way, or the gap ends it
     const QByteArray f = rx_.left(length);
@@ -142,10 +135,13 @@ void ProtocolEngine::processInput(qint64 t) {
 }
 
 void ProtocolEngine::endPartialFrame(qint64 t) {
-  // Fewer bytes came than the frame's length field promised.
+  // The line went quiet inside a frame (fewer bytes than its length field
+  // promised, or a length that cannot be) or after noise.
+  const bool noise = !discarding_ && quint8(rx_[0]) != frame::kStx;
   if (onJournal) onJournal(true, rx_);
   rx_.clear();
-  sendError(err::kBadLength, t);
+  discarding_ = false;
+  sendError(noise ? err::kBadStartEnd : err::kBadLength, t);
 }
 
 void ProtocolEngine::handleFrame(const QByteArray& f, qint64 t) {
@@ -162,9 +158,8 @@ void ProtocolEngine::handleFrame(const QByteArray& f, qint64 t) {
   download_.reset();
   held_.reset();
   cancelPending();
-  ++commandCount_;
-  if (faults_.silence.fire(commandCount_)) return;
-  if (faults_.error.fire(commandCount_)) {
+  if (faults_.silence.fire()) return;
+  if (faults_.error.fire()) {
     sendError(faults_.error.value, t);
     return;
   }
@@ -243,8 +238,7 @@ void ProtocolEngine::respond(Outcome o, quint16 recordNumber, qint64 t) {
   }
   auto later = [this, o, recordNumber](qint64 at) mutable { finish(o, recordNumber, at); };
   if (faults_.busyMs > 0) {
-    sendStatus(frame::kAttentionKind, kAttentionBusy, t);
-    schedule(t + faults_.busyMs * kUsPerMs, true, later);
+    busyUntil(t, t + faults_.busyMs * kUsPerMs, later);
     return;
   }
   if (faults_.notReadyFrames > 0) {
@@ -261,13 +255,22 @@ void ProtocolEngine::respond(Outcome o, quint16 recordNumber, qint64 t) {
   }
   if (o.report) {
     printText(o.commit ? o.commit() : QString());
-    sendStatus(frame::kAttentionKind, kAttentionBusy, t);
     const quint8 status = finalStatus(recordNumber, o);
-    schedule(t + options_.printMs * kUsPerMs, true,
-             [this, status](qint64 at) { sendStatus(frame::kAckKind, status, at); });
+    busyUntil(t, t + options_.printMs * kUsPerMs,
+              [this, status](qint64 at) { sendStatus(frame::kAckKind, status, at); });
     return;
   }
   finish(o, recordNumber, t);
+}
+
+void ProtocolEngine::busyUntil(qint64 t, qint64 endUs, std::function<void(qint64)> then) {
+  // The PC polls a busy register; a busy frame now and then keeps it waiting.
+  sendStatus(frame::kAttentionKind, kAttentionBusy, t);
+  const qint64 next = t + options_.busyRepeatMs * kUsPerMs;
+  if (next < endUs)
+    schedule(next, true, [this, endUs, then](qint64 at) { busyUntil(at, endUs, then); });
+  else
+    schedule(endUs, true, then);
 }
 
 void ProtocolEngine::finish(Outcome& o, quint16 recordNumber, qint64 t) {
@@ -308,17 +311,12 @@ void ProtocolEngine::sendError(int code, qint64 t) {
 }
 
 void ProtocolEngine::send(QByteArray f, qint64 t) {
-  ++answerCount_;
-  if (faults_.badChecksum.fire(answerCount_)) f[f.size() - 2] = char(f[f.size() - 2] ^ 0x5A);
-  if (faults_.shortAnswer.fire(answerCount_)) f.truncate(f.size() / 2);
+  if (faults_.badChecksum.fire()) f[f.size() - 2] = char(f[f.size() - 2] ^ 0x5A);
+  if (faults_.shortAnswer.fire()) f.truncate(f.size() / 2);
   if (onJournal) onJournal(false, f);
-  const qint64 step = byteUs();
-  qint64 at = std::max(t, outputLineFreeUs_);
-  for (char c : f) {
-    at += step;
-    output_.emplace_back(at, c);
-  }
-  outputLineFreeUs_ = at;
+  const qint64 start = std::max(t, outputLineFreeUs_);
+  for (int i = 0; i < f.size(); ++i) output_.emplace_back(start + lineTimeUs(i + 1), f[i]);
+  outputLineFreeUs_ = start + lineTimeUs(int(f.size()));
 }
 
 void ProtocolEngine::schedule(qint64 dueUs, bool cancelOnFrame, std::function<void(qint64)> run) {

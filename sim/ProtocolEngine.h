@@ -21,6 +21,7 @@ struct EngineOptions {
   qint64 printMs = 800;          // how long a report "prints"
   qint64 confirmMs = 1000;       // the operator confirming a record on the keyboard
   qint64 notReadyMs = 300;       // until a "not ready" register answers after all
+  qint64 busyRepeatMs = 500;     // a busy register says so again this often
   qint64 frameGapMs = 100;       // silence that ends an incomplete frame
   qint64 downloadIdleMs = 5000;  // a download left without acknowledgement is dropped
   bool completionStatus = true;  // false: status 0 everywhere, as some registers answer
@@ -75,7 +76,8 @@ class ProtocolEngine {
     quint16 recordNumber;
   };
 
-  qint64 byteUs() const;
+  qint64 lineTimeUs(int byteCount) const;
+  void busyUntil(qint64 t, qint64 endUs, std::function<void(qint64)> then);
   void processInput(qint64 nowUs);
   void endPartialFrame(qint64 t);
   void handleFrame(const QByteArray& f, qint64 t);
@@ -101,6 +103,7 @@ class ProtocolEngine {
   qint64 inputLineFreeUs_ = 0;
   QByteArray rx_;
   qint64 lastRxUs_ = 0;
+  bool discarding_ = false;  // inside a frame whose length cannot be trusted
 
   std::deque<std::pair<qint64, char>> output_;  // time on the line, byte
   qint64 outputLineFreeUs_ = 0;
@@ -112,8 +115,6 @@ class ProtocolEngine {
   quint8 batchCommand_ = 0;
   int batchLast_ = 0;
   bool batchOpen_ = false;
-  int commandCount_ = 0;
-  int answerCount_ = 0;
 };
 
 }  // namespace sim

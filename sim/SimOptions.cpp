@@ -67,7 +67,7 @@ SimOptions ParseOptions(const QStringList& args) {
     };
     // Faults for one frame take an optional "=N": the N-th frame instead of the next.
     auto oneShot = [&](OneShot& shot, int code = 0) {
-      int at = 0;
+      int at = 1;
       if (hasInline && !ToInt(inlineValue, 1, 1000000, &at))
         fail(QStringLiteral("zła wartość opcji %1: %2").arg(name, inlineValue));
       shot.arm(at, code);
@@ -123,7 +123,7 @@ SimOptions ParseOptions(const QStringList& args) {
       // K or K@N
       const QString v = value();
       const QStringList parts = v.split(QLatin1Char('@'));
-      int code = 0, at = 0;
+      int code = 0, at = 1;
       if (!ToInt(parts.value(0), 0, 255, &code) ||
           (parts.size() > 1 && !ToInt(parts.value(1), 1, 1000000, &at)) || parts.size() > 2)
         fail(QStringLiteral("zła wartość opcji --error: %1 (KOD albo KOD@N)").arg(v));

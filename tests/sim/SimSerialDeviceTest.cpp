@@ -1,0 +1,46 @@
+#include "SimFixture.h"
+
+namespace {
+
+TEST_F(SimTest, PortSearchFindsTheRegisterOnItsPortOnly) {
+  link.ClosePort();
+  QList<int> answered;
+  for (int port = 1; port <= 99; ++port) {
+    link.PortSettings.Port = quint8(port);
+    if (link.OpenPort(false) != 0) continue;
+    link.SendFrame(Frame('Q', 10, 0x8001, Bytes({0})));
+    if (link.Read(10) == 10 && link.ReceiveBuffer[6] == 0x41) answered << port;
+    link.ClosePort();
+  }
+  EXPECT_EQ(answered, QList<int>{kPort});
+  EXPECT_EQ(device.refusedOpens(), 98);
+}
+
+TEST_F(SimTest, PacedLineTakesTheWireTimeOfItsBytesInVirtualTime) {
+  constexpr int kBaud = 115200;
+  constexpr int kGoods = 50;
+  engine.options().baud = kBaud;
+  for (int n = 1; n <= kGoods; ++n)
+    ASSERT_EQ(Send(Goods(n, QByteArray("Towar ").append(QByteArray::number(n)))), ReplyDone);
+  const qint64 start = device.nowUs();
+  DownloadOutcome out;
+  ASSERT_EQ(Download('T', 91, 0, 1, &out).size(), kGoods);
+  const qint64 took = device.nowUs() - start;
+  // Request, then per goods a 91-byte frame and a 10-byte acknowledgement, 10 bits a byte.
+  const qint64 bytesOnLine = 11 + kGoods * (91 + 10);
+  const qint64 wire = bytesOnLine * 10 * 1000000 / kBaud;
+  EXPECT_NEAR(double(took), double(wire), double(wire) * 0.01);
+  EXPECT_EQ(clock.nowMs(), 0);  // nothing slept for it
+}
+
+TEST_F(SimTest, DiscardDropsWhatArrivedAndClosedDeviceRefusesIo) {
+  device.write(Frame('Q', 10, 0x8001, Bytes({0})).constData(), 10, 100);
+  char b[10];
+  device.discardInput();
+  EXPECT_EQ(device.read(b, 10, 200), 0);
+  device.close();
+  EXPECT_EQ(device.read(b, 10, 200), -1);
+  EXPECT_EQ(device.write(b, 10, 100).status, WriteStatus::Failed);
+}
+
+}  // namespace
