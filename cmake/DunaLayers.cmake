@@ -3,6 +3,8 @@
 
 set(DUNA_QT_LIBS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::SerialPort Qt6::PrintSupport)
 set(DUNA_ALL_LAYERS "")
+# Window layers whose tests talk to the simulated register in the same process.
+set(DUNA_SIM_TESTED_LAYERS editors sync)
 
 function(duna_collect out dir)
   cmake_parse_arguments(C "" "" "EXCLUDE" ${ARGN})
@@ -79,6 +81,9 @@ function(duna_tests)
     # progress elsewhere never breaks them; other folders test the whole.
     if(TARGET duna_${n})
       target_link_libraries(test_${n} PRIVATE duna_testsupport duna_${n})
+      if(n IN_LIST DUNA_SIM_TESTED_LAYERS)
+        target_link_libraries(test_${n} PRIVATE duna_sim)
+      endif()
     else()
       target_link_libraries(test_${n} PRIVATE duna_testsupport duna_shell duna_sim)
       add_dependencies(test_${n} duna-sim duna)
