@@ -11,13 +11,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/PortNames.h"
 #include "sim/PtyServer.h"
 
 namespace sim {
 
 namespace {
-constexpr int kFirstPort = 1;
-constexpr int kLastPort = 99;
 constexpr int kReadChunk = 4096;
 constexpr qint64 kNsPerUs = 1000;
 constexpr qint64 kUsPerSecond = 1000000;
@@ -94,8 +93,8 @@ int PtyServer::link(const QString& dir, int com, QString* error) {
     return 0;
   }
   const QByteArray target = device_.toLocal8Bit();
-  const int first = com ? com : kFirstPort;
-  const int last = com ? com : kLastPort;
+  const int first = com ? com : ports::kFirstPort;
+  const int last = com ? com : ports::kLastPort;
   for (int n = first; n <= last; ++n) {
     const QString path = QDir(dir).filePath(QStringLiteral("COM%1").arg(n));
     const QByteArray p = path.toLocal8Bit();

@@ -1,13 +1,10 @@
 #include "sim/SimOptions.h"
 
-#include <QDir>
+#include "platform/PortNames.h"
 
 namespace sim {
 
 namespace {
-
-constexpr int kFirstPort = 1;
-constexpr int kLastPort = 99;
 
 bool ToInt(const QString& s, int lo, int hi, int* out) {
   bool ok = false;
@@ -20,12 +17,8 @@ bool ToInt(const QString& s, int lo, int hi, int* out) {
 }  // namespace
 
 QString DefaultPortDirectory() {
-  // The same order as the program's own port names.
-  const QString own = qEnvironmentVariable("DUNA_PORT_DIR");
-  if (!own.isEmpty()) return own;
-  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (!runtime.isEmpty()) return runtime + QStringLiteral("/duna-ports");
-  return QDir::homePath() + QStringLiteral("/.local/share/duna/ports");
+  // Where the program looks for COM<n> links, so the two always meet.
+  return ports::portDirectory();
 }
 
 bool PreferEnglish() {
@@ -78,7 +71,7 @@ SimOptions ParseOptions(const QStringList& args) {
     } else if (name == QLatin1String("--port-dir")) {
       o.portDir = value();
     } else if (name == QLatin1String("--com")) {
-      number(kFirstPort, kLastPort, &o.com);
+      number(ports::kFirstPort, ports::kLastPort, &o.com);
     } else if (name == QLatin1String("--demo")) {
       o.demo = true;
     } else if (name == QLatin1String("--paper")) {
