@@ -82,6 +82,7 @@ bool BaseFiles::CreateNewImage(quint8 formatByte) {
   if (!image_.Open(working_folder::WorkingCopyPath()) ||
       !image_.Replace(new_image::Build(formatByte, currency_))) {
     image_.Close();
+    serviceBase_ = false;
     connection_.NewBaseFailed();
     return false;
   }

@@ -370,6 +370,23 @@ TEST_F(BaseFilesTest, PipeIsRefusedWithoutBeingRead) {
 }
 #endif
 
+TEST_F(BaseFilesTest, WorkingCopyThatCannotTakeTheBaseKeepsThePreviousOne) {
+  StartOffline();
+  ASSERT_TRUE(image_.WriteByte(30000, 0x42));
+  const QString before = image_.Path();
+  // The working folder now names a place where no file can be opened.
+  const QString other = dir_.filePath("other");
+  ASSERT_TRUE(QDir().mkpath(other + "/BDTemp.bdt"));
+  qputenv("TEMP", QFile::encodeName(other));
+  EXPECT_FALSE(Open(StoreBase("a.bkf", SampleBase())));
+  EXPECT_EQ(prompts_.messages(), QStringList{QString::fromUtf8("Wystąpił błąd odczytu")});
+  EXPECT_EQ(image_.Path(), before);
+  EXPECT_EQ(image_.ReadByte(30000), 0x42);
+  EXPECT_FALSE(image_.Failed());
+  EXPECT_EQ(files_.State(), S::Offline);
+  EXPECT_EQ(files_.BaseName(), "Bez nazwy");
+}
+
 TEST_F(BaseFilesTest, CancelledOpenDialogChangesNothing) {
   StartOffline();
   prompts_.cancelDialog();
