@@ -1,11 +1,19 @@
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QMainWindow>
 #include <QTranslator>
+#include <exception>
+
+#include "platform/InstanceLock.h"
+#include "platform/QtClock.h"
+#include "platform/QtPrompts.h"
+#include "platform/QtSerialDevice.h"
+#include "shell/ShellSession.h"
+#include "shell/Startup.h"
+#include "shell/TMenuGlowne.h"
+#include "shell/TUruchamianie.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Orvi Duna"));
 
   // Qt's own buttons and dialogs speak Polish whatever the system locale is.
   QTranslator qtPolish;
@@ -13,7 +21,28 @@ int main(int argc, char** argv) {
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtPolish);
 
-  QMainWindow window;
-  window.show();
-  return QApplication::exec();
+  QtPrompts prompts;
+  InstanceLock lock;
+  if (!shell::ClaimSingleInstance(lock, prompts)) return 1;
+
+  try {
+    TUruchamianie splash;
+    splash.showNow();
+    // The name, not the display name: Qt would append a display name to every caption.
+    QApplication::setApplicationName(QString::fromLatin1(shell::kApplicationTitle));
+
+    QtClock clock;
+    QtSerialDevice serial;
+    ShellSession session(prompts, clock, serial);
+    session.start();
+    TMenuGlowne window(session, prompts, clock);
+    prompts.setParent(&window);
+
+    splash.close();
+    window.show();
+    return QApplication::exec();
+  } catch (const std::exception& e) {
+    prompts.showMessage(QString::fromLocal8Bit(e.what()), {}, PromptIcon::Error);
+  }
+  return 1;
 }
