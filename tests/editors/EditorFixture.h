@@ -48,11 +48,17 @@ class EditorFixture : public ::testing::Test {
   void Put(int n, const QString& name, qint32 price = 100) {
     ASSERT_TRUE(image.WriteGoodsRecord(Goods(n, name, price)));
   }
-  // Frames of one command the register received (first body byte onwards kept).
+  // Lets the register take in what the PC sent last (an acknowledgement that
+  // nothing reads an answer to), so the journal holds it.
+  void Settle() {
+    char sink[16];
+    device.read(sink, 0, 10);
+  }
+  // Frames of one command the register received, requests included.
   QList<QByteArray> ReceivedWithCommand(char command) const {
     QList<QByteArray> out;
     for (const QByteArray& f : received)
-      if (f.size() > 6 && f[6] == command && f.size() > 11) out.append(f);
+      if (f.size() >= 11 && f[6] == command) out.append(f);
     return out;
   }
 
