@@ -70,6 +70,7 @@ int PrintTable(QPagedPaintDevice& device, const TableLayout& layout,
   const int pages = g.Pages(int(rows.size()));
   const QFont plain = PrintFont(&device, false, false);
   const QFont boldItalic = PrintFont(&device, true, true);
+  const QFont heading = PrintFont(&device, true, layout.italicHeading);
   const int ruleEnd = layout.ruleEnd(g);
 
   QPainter p;
@@ -82,6 +83,7 @@ int PrintTable(QPagedPaintDevice& device, const TableLayout& layout,
     p.setFont(boldItalic);
     TextAt(p, g.PW / 2 - kTitleShiftW * g.W, TableGeometry::kTop, layout.title);
     p.drawLine(0, g.RuleY(0), ruleEnd, g.RuleY(0));
+    p.setFont(heading);
     for (int c = 0; c < layout.headings.size() && c < int(layout.columns.size()); ++c)
       TextAt(p, layout.columns[size_t(c)](g), g.TextY(0), layout.headings[c]);
     p.setFont(plain);

@@ -50,6 +50,7 @@ struct TableLayout {
   std::vector<Position> columns;  // x of each heading and cell
   std::vector<Position> verticals;
   Position ruleEnd;  // rules run from x = 0 to this
+  bool italicHeading = true;
 };
 
 // Prints rows (cells in the columns' order) on the device, starting at its
