@@ -167,20 +167,23 @@ void ProtocolEngine::handleFrame(const QByteArray& f, qint64 t) {
   if (lengths.isEmpty()) return sendError(err::kUnknownCommand, t);
   if (!lengths.contains(length)) return sendError(err::kBadLength, t);
   const quint16 recordNumber = FrameRecordNumber(p);
-  if (!CommandProcessor::isQuery(command, length) && !checkSequence(command, recordNumber))
+  if (!CommandProcessor::isQuery(command, length) && !checkSequence(command, recordNumber, t))
     return sendError(err::kBadFrameNumber, t);
   processor_.longInfo = options_.longInfo;
   respond(processor_.execute(f), recordNumber, t);
 }
 
-bool ProtocolEngine::checkSequence(quint8 command, quint16 recordNumber) {
+bool ProtocolEngine::checkSequence(quint8 command, quint16 recordNumber, qint64 t) {
   const int n = recordNumber & ~frame::kLastFrameBit;
   if (n == 0) return false;
+  // A batch the PC gave up (it stops after a failure) does not bind the next one.
+  if (batchOpen_ && t - batchLastUs_ > options_.batchIdleMs * kUsPerMs) batchOpen_ = false;
   // Numbers may skip (the PC counts list entries it does not send), but never go back.
   if (n != 1 && batchOpen_ && command == batchCommand_ && n <= batchLast_) return false;
   batchOpen_ = (recordNumber & frame::kLastFrameBit) == 0;
   batchCommand_ = command;
   batchLast_ = n;
+  batchLastUs_ = t;
   return true;
 }
 

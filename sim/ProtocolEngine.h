@@ -23,6 +23,7 @@ struct EngineOptions {
   qint64 notReadyMs = 300;       // until a "not ready" register answers after all
   qint64 busyRepeatMs = 500;     // a busy register says so again this often
   qint64 frameGapMs = 100;       // silence that ends an incomplete frame
+  qint64 batchIdleMs = 10000;    // a batch left this long is over
   qint64 downloadIdleMs = 5000;  // a download left without acknowledgement is dropped
   bool completionStatus = true;  // false: status 0 everywhere, as some registers answer
   bool longInfo = true;
@@ -82,7 +83,7 @@ class ProtocolEngine {
   void endPartialFrame(qint64 t);
   void handleFrame(const QByteArray& f, qint64 t);
   void handleAck(quint8 code, qint64 t);
-  bool checkSequence(quint8 command, quint16 recordNumber);
+  bool checkSequence(quint8 command, quint16 recordNumber, qint64 t);
   void respond(Outcome o, quint16 recordNumber, qint64 t);
   void finish(Outcome& o, quint16 recordNumber, qint64 t);
   quint8 finalStatus(quint16 recordNumber, const Outcome& o) const;
@@ -114,6 +115,7 @@ class ProtocolEngine {
   std::optional<Held> held_;
   quint8 batchCommand_ = 0;
   int batchLast_ = 0;
+  qint64 batchLastUs_ = 0;
   bool batchOpen_ = false;
 };
 

@@ -54,7 +54,11 @@ TEST_F(SimTest, FramesOutOfOrderInABatchAreRefused) {
   EXPECT_EQ(ErrorCode(), 4);
   EXPECT_EQ(model.record(sim::TableId::Goods, 3), nullptr);
   // A new batch starts with 1 whatever came before.
-  EXPECT_EQ(Send(Goods(3, "Trzy", 0x8001)), ReplyDone);
+  EXPECT_EQ(Send(Goods(3, "Trzy", 1)), ReplyOk);
+  EXPECT_EQ(Send(Goods(4, "Cztery", 2)), ReplyOk);
+  // A batch the PC abandoned long ago does not bind the next one, which may start anywhere.
+  clock.sleep(15000);
+  EXPECT_EQ(Send(Goods(5, "Pięć", 0x8002)), ReplyDone);
 }
 
 TEST_F(SimTest, FramesToAnotherAddressAreNotAnswered) {
