@@ -24,7 +24,7 @@ OpenResult QtSerialDevice::open(int port, const LineSettings& settings) {
     return OpenResult::SettingsRefused;
   }
   settings_ = settings;
-  queued_ = 0;
+  queued_.clear();
   failed_ = false;
   return OpenResult::Opened;
 }
@@ -57,7 +57,7 @@ bool QtSerialDevice::applySettings(const LineSettings& s) {
 void QtSerialDevice::close() {
   if (port_.isOpen()) port_.close();
   port_.clearError();
-  queued_ = 0;
+  queued_.clear();
   failed_ = false;
 }
 
@@ -94,13 +94,21 @@ int QtSerialDevice::read(char* dst, int max, int timeoutMs) {
 WriteResult QtSerialDevice::write(const char* src, int n, int timeoutMs) {
   if (!port_.isOpen()) return {WriteStatus::Failed, 0};
   if (n <= 0) return {WriteStatus::Done, 0};
-  const qint64 skip = qMin<qint64>(queued_, n);
+  // Bytes still queued from a stalled write go out once: a retry that starts
+  // with them continues; anything else abandons them.
+  qint64 skip = 0;
+  if (!queued_.isEmpty()) {
+    if (QByteArray::fromRawData(src, n).startsWith(queued_))
+      skip = queued_.size();
+    else
+      port_.clear(QSerialPort::Output);
+    queued_.clear();
+  }
   if (skip < n && port_.write(src + skip, n - skip) != n - skip) {
     const bool denied = port_.error() == QSerialPort::PermissionError;
     failed_ = !denied;
     port_.clearError();
     port_.clear(QSerialPort::Output);
-    queued_ = 0;
     return {denied ? WriteStatus::AccessDenied : WriteStatus::Failed, 0};
   }
   QElapsedTimer timer;
@@ -113,7 +121,6 @@ WriteResult QtSerialDevice::write(const char* src, int n, int timeoutMs) {
       port_.clearError();
       if (e == QSerialPort::PermissionError) {
         port_.clear(QSerialPort::Output);
-        queued_ = 0;
         return {WriteStatus::AccessDenied, 0};
       }
       if (isFailure(e)) {
@@ -123,9 +130,10 @@ WriteResult QtSerialDevice::write(const char* src, int n, int timeoutMs) {
     }
   }
   // Qt's buffer holds the tail of this call's data, never older bytes.
-  queued_ = qMin<qint64>(port_.bytesToWrite(), n);
-  const int written = n - int(queued_);
-  if (queued_ == 0) return {WriteStatus::Done, written};
+  const int pending = int(qMin<qint64>(port_.bytesToWrite(), n));
+  queued_ = QByteArray(src + n - pending, pending);
+  const int written = n - pending;
+  if (pending == 0) return {WriteStatus::Done, written};
   return {failed_ ? WriteStatus::Failed : WriteStatus::Partial, written};
 }
 

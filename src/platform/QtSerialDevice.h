@@ -21,9 +21,9 @@ class QtSerialDevice : public SerialDevice {
   bool isOpen() const override { return port_.isOpen(); }
 
   int read(char* dst, int max, int timeoutMs) override;
-  // Bytes the driver did not take stay queued after a Partial write; the next
-  // write must start with them (as every caller retrying from its position
-  // does), and they are not queued twice.
+  // Bytes the driver did not take stay queued after a Partial write. A next
+  // write that starts with them (a retry from where it stopped) sends them
+  // once; any other write drops them first.
   WriteResult write(const char* src, int n, int timeoutMs) override;
   void discardInput() override;
   LineStatus lineStatus() override;
@@ -37,6 +37,6 @@ class QtSerialDevice : public SerialDevice {
 
   QSerialPort port_;
   LineSettings settings_;
-  qint64 queued_ = 0;  // bytes of the caller's data still in Qt's write buffer
+  QByteArray queued_;  // the caller's bytes still in Qt's write buffer
   bool failed_ = false;
 };

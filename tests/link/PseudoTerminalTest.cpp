@@ -105,4 +105,33 @@ TEST(PseudoTerminal, MissingLinkTargetFailsWithThePortsMessage) {
   qunsetenv("DUNA_PORT_DIR");
 }
 
+TEST(PseudoTerminal, StalledBytesGoOutOnceAndAreDroppedForAnotherFrame) {
+  PseudoTerminal pty;
+  ASSERT_TRUE(pty.ok());
+  QTemporaryDir dir;
+  qputenv("DUNA_PORT_DIR", dir.path().toLocal8Bit());
+  ASSERT_TRUE(QFile::link(pty.device(), dir.filePath("COM8")));
+  QtSerialDevice serial;
+  ASSERT_EQ(serial.open(8, LineSettings{}), OpenResult::Opened);
+
+  const QByteArray first = MakeFrame(1, 40, 1, 'R', "first");
+  const QByteArray second = MakeFrame(1, 20, 1, 'R', "second");
+  // No time to write: everything stays queued.
+  WriteResult w = serial.write(first.constData(), int(first.size()), 0);
+  EXPECT_EQ(w.status, WriteStatus::Partial);
+  EXPECT_EQ(w.written, 0);
+  // The retry from where it stopped sends the frame once.
+  w = serial.write(first.constData() + w.written, int(first.size()) - w.written, 1000);
+  EXPECT_EQ(w.status, WriteStatus::Done);
+  EXPECT_EQ(pty.receive(int(first.size())), first);
+
+  // Abandoned bytes do not lead the next frame.
+  EXPECT_EQ(serial.write(first.constData(), int(first.size()), 0).status, WriteStatus::Partial);
+  EXPECT_EQ(serial.write(second.constData(), int(second.size()), 1000).status, WriteStatus::Done);
+  EXPECT_EQ(pty.receive(int(second.size())), second);
+  EXPECT_EQ(serial.lineStatus(), LineStatus::Clear);
+  serial.close();
+  qunsetenv("DUNA_PORT_DIR");
+}
+
 }  // namespace
