@@ -67,7 +67,7 @@ const QHash<int, QList<int>>& LengthTable() {
     QHash<int, QList<int>> h;
     const int req = CommandProcessor::kRequestLength;
     for (int i = 0; i < kTableCount; ++i) {
-      const TableSpec& s = AllSpecs()[i];
+      const TableInfo& s = AllTables()[i];
       h[s.command] = {s.uploadLength(), req};
       h[s.deleteCommand] = {s.deleteLength()};
     }
@@ -178,8 +178,8 @@ Outcome CommandProcessor::execute(const QByteArray& frame) {
   const int bodySize = length - frame::kBodyAt - 2;
 
   if (length == kRequestLength) return request(command, bytes::getU16(b));
-  if (const TableSpec* s = SpecByCommand(command)) return upload(*s, b);
-  if (const TableSpec* s = SpecByDeleteCommand(command)) return remove(*s, b);
+  if (const TableInfo* s = TableByCommand(command)) return upload(*s, b);
+  if (const TableInfo* s = TableByDeleteCommand(command)) return remove(*s, b);
 
   switch (command) {
     case kPtuCommand: return ptuRates(b);
@@ -240,14 +240,14 @@ Outcome CommandProcessor::request(quint8 command, quint16 parameter) {
   Outcome o;
   o.kind = Outcome::Kind::Download;
   o.command = command;
-  if (const TableSpec* s = SpecByCommand(command)) return tableRequest(s->id);
+  if (const TableInfo* s = TableByCommand(command)) return tableRequest(s->id);
   const Layout& gl = layouts::GoodsRegister();
   const Layout& sl = layouts::SalesRecord();
   switch (command) {
     case kQuickSaleCommand:
     case kAllSalesCommand: {
       o.frameLength = 7 + sl.size() + 2;
-      for (int n = 1; n <= Spec(TableId::Goods).capacity; ++n) {
+      for (int n = 1; n <= TableOf(TableId::Goods).capacity; ++n) {
         const quint8* g = model_.record(TableId::Goods, n);
         if (!g) continue;
         const bool sold = GetField(gl, g, SoldQuantity) != 0 || GetField(gl, g, SoldValue) != 0;
@@ -299,7 +299,7 @@ Outcome CommandProcessor::request(quint8 command, quint16 parameter) {
 }
 
 Outcome CommandProcessor::tableRequest(TableId table) {
-  const TableSpec& s = Spec(table);
+  const TableInfo& s = TableOf(table);
   Outcome o;
   o.kind = Outcome::Kind::Download;
   o.command = s.command;
@@ -316,8 +316,8 @@ Outcome CommandProcessor::tableRequest(TableId table) {
 
 bool CommandProcessor::duplicateName(TableId table, int n, const QByteArray& name) const {
   const QString key = NameKey(name);
-  const Layout& l = Spec(table).record();
-  for (int i = 1; i <= Spec(table).capacity; ++i) {
+  const Layout& l = TableOf(table).record();
+  for (int i = 1; i <= TableOf(table).capacity; ++i) {
     if (i == n) continue;
     if (const quint8* r = model_.record(table, i))
       if (NameKey(GetText(l, r, Name)) == key) return true;
@@ -387,7 +387,7 @@ int CommandProcessor::checkCurrency(const quint8* b, int n) const {
   const QByteArray symbol = GetText(l, b, Symbol);
   if (symbol.size() != 3 || symbol.contains(' ')) return err::kCurrencySymbol;
   const Layout& rl = layouts::CurrencyRegister();
-  for (int i = 1; i <= Spec(TableId::Currencies).capacity; ++i)
+  for (int i = 1; i <= TableOf(TableId::Currencies).capacity; ++i)
     if (const quint8* r = model_.record(TableId::Currencies, i))
       if (i != n && GetText(rl, r, Symbol) == symbol) return err::kCurrencySymbol;
   return 0;
@@ -401,15 +401,15 @@ int CommandProcessor::checkPackaging(const quint8* b) const {
   return 0;
 }
 
-Outcome CommandProcessor::upload(const TableSpec& spec, const quint8* b) {
-  const Layout& ul = spec.upload();
+Outcome CommandProcessor::upload(const TableInfo& info, const quint8* b) {
+  const Layout& ul = info.upload();
   const int n = int(GetField(ul, b, Number));
-  if (n < 1 || n > spec.capacity) return Outcome::error(spec.numberError);
-  if (spec.duplicateError && spec.id != TableId::Goods &&
-      duplicateName(spec.id, n, GetText(ul, b, Name)))
-    return Outcome::error(spec.duplicateError);
+  if (n < 1 || n > info.capacity) return Outcome::error(info.numberError);
+  if (info.duplicateError && info.id != TableId::Goods &&
+      duplicateName(info.id, n, GetText(ul, b, Name)))
+    return Outcome::error(info.duplicateError);
   int code = 0;
-  switch (spec.id) {
+  switch (info.id) {
     case TableId::Goods: code = checkGoods(b, n); break;
     case TableId::Discounts: code = checkDiscount(b); break;
     case TableId::Cashiers: code = checkCashier(b); break;
@@ -421,10 +421,10 @@ Outcome CommandProcessor::upload(const TableSpec& spec, const quint8* b) {
   if (code) return Outcome::error(code);
   const QByteArray body(reinterpret_cast<const char*>(b), ul.size());
   const bool confirm = b[ul.size()] != 0;
-  const TableId table = spec.id;
+  const TableId table = info.id;
   return Accept(
       [this, table, n, body] {
-        const TableSpec& s = Spec(table);
+        const TableInfo& s = TableOf(table);
         const Layout& rl = s.record();
         const bool fresh = model_.record(table, n) == nullptr;
         quint8* r = model_.slot(table, n);
@@ -448,10 +448,10 @@ Outcome CommandProcessor::upload(const TableSpec& spec, const quint8* b) {
       confirm);
 }
 
-int CommandProcessor::checkRemoval(const TableSpec& spec, int n) const {
-  const quint8* r = model_.record(spec.id, n);
-  const Layout& l = spec.record();
-  switch (spec.id) {
+int CommandProcessor::checkRemoval(const TableInfo& info, int n) const {
+  const quint8* r = model_.record(info.id, n);
+  const Layout& l = info.record();
+  switch (info.id) {
     case TableId::Goods:
       if (!r) return err::kNoSuchGoods;
       if (GetField(l, r, SoldQuantity) != 0 || GetField(l, r, SoldValue) != 0)
@@ -482,18 +482,18 @@ int CommandProcessor::checkRemoval(const TableSpec& spec, int n) const {
   return 0;
 }
 
-Outcome CommandProcessor::remove(const TableSpec& spec, const quint8* b) {
-  const int n = spec.numberWidth == 2 ? bytes::getU16(b) : b[0];
-  if (n < 1 || n > spec.capacity) return Outcome::error(spec.numberError);
-  if (const int code = checkRemoval(spec, n)) return Outcome::error(code);
+Outcome CommandProcessor::remove(const TableInfo& info, const quint8* b) {
+  const int n = info.numberWidth == 2 ? bytes::getU16(b) : b[0];
+  if (n < 1 || n > info.capacity) return Outcome::error(info.numberError);
+  if (const int code = checkRemoval(info, n)) return Outcome::error(code);
   // The PC names the record it means; the name is compared as far as the field reaches.
-  const char* sent = reinterpret_cast<const char*>(b + spec.numberWidth);
-  const QByteArray given(sent, int(qstrnlen(sent, uint(spec.deleteNameWidth))));
+  const char* sent = reinterpret_cast<const char*>(b + info.numberWidth);
+  const QByteArray given(sent, int(qstrnlen(sent, uint(info.deleteNameWidth))));
   const QByteArray stored =
-      GetText(spec.record(), model_.record(spec.id, n), Name).left(spec.deleteNameWidth);
+      GetText(info.record(), model_.record(info.id, n), Name).left(info.deleteNameWidth);
   if (given != stored) return Outcome::error(err::kNameMismatch);
-  const bool confirm = spec.deleteHasFlag && b[spec.numberWidth + spec.deleteNameWidth] != 0;
-  const TableId table = spec.id;
+  const bool confirm = info.deleteHasFlag && b[info.numberWidth + info.deleteNameWidth] != 0;
+  const TableId table = info.id;
   return Accept(
       [this, table, n] {
         model_.erase(table, n);
@@ -715,7 +715,7 @@ Outcome CommandProcessor::portSetting(const quint8* b) {
 Outcome CommandProcessor::report(quint8 command, const quint8* b, int bodySize) {
   Q_UNUSED(bodySize);
   RegisterModel& m = model_;
-  const int plus = Spec(TableId::Goods).capacity;
+  const int plus = TableOf(TableId::Goods).capacity;
   // Mode byte and range of the goods reports ('s', 'p', 'b').
   auto goodsRange = [&](print::Range* r) -> int {
     switch (b[0]) {
@@ -817,7 +817,7 @@ Outcome CommandProcessor::report(quint8 command, const quint8* b, int bodySize) 
         return Report([&m, zeroRecords, zeroing] {
           const QString text = print::Shift(m, zeroRecords, zeroing);
           if (zeroing)
-            for (int n = 1; n <= Spec(TableId::Cashiers).capacity; ++n)
+            for (int n = 1; n <= TableOf(TableId::Cashiers).capacity; ++n)
               if (quint8* c = m.record(TableId::Cashiers, n))
                 for (FieldId f : {CashTakings, TotalTakings, Receipts})
                   SetField(layouts::CashierRegister(), c, f, 0);
@@ -830,8 +830,8 @@ Outcome CommandProcessor::report(quint8 command, const quint8* b, int bodySize) 
       return Report([&m, table, zeroRecords, zeroing] {
         const QString text = print::TableTurnover(m, table, zeroRecords, zeroing);
         if (zeroing) {
-          const Layout& l = Spec(table).record();
-          for (int n = 1; n <= Spec(table).capacity; ++n)
+          const Layout& l = TableOf(table).record();
+          for (int n = 1; n <= TableOf(table).capacity; ++n)
             if (quint8* r = m.record(table, n))
               for (const Field& f : l.fields())
                 if (f.id == Turnover || f.id == Uses || f.id == Takings || f.id == TakenValue ||
@@ -916,7 +916,7 @@ QByteArray CommandProcessor::infoBody() const {
   p[61 + o] = quint8(m.ptuChanges);
   p[62 + o] = quint8(m.settings[0] + 1);
   const Layout& cl = layouts::CashierRegister();
-  for (int n = 1; n <= Spec(TableId::Cashiers).capacity; ++n)
+  for (int n = 1; n <= TableOf(TableId::Cashiers).capacity; ++n)
     if (const quint8* c = m.record(TableId::Cashiers, n))
       if (GetField(cl, c, LoggedIn)) {
         text(63 + o, GetText(cl, c, Name), 21);

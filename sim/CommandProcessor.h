@@ -34,15 +34,15 @@ class CommandProcessor {
  private:
   Outcome request(quint8 command, quint16 parameter);
   Outcome tableRequest(TableId table);
-  Outcome upload(const TableSpec& spec, const quint8* body);
-  Outcome remove(const TableSpec& spec, const quint8* body);
+  Outcome upload(const TableInfo& info, const quint8* body);
+  Outcome remove(const TableInfo& info, const quint8* body);
   int checkGoods(const quint8* b, int n) const;
   int checkDiscount(const quint8* b) const;
   int checkCashier(const quint8* b) const;
   int checkPayment(const quint8* b) const;
   int checkCurrency(const quint8* b, int n) const;
   int checkPackaging(const quint8* b) const;
-  int checkRemoval(const TableSpec& spec, int n) const;
+  int checkRemoval(const TableInfo& info, int n) const;
   bool duplicateName(TableId table, int n, const QByteArray& name) const;
 
   Outcome ptuRates(const quint8* b);

@@ -96,7 +96,7 @@ QString ControlConsole::state() const {
   const RegisterModel& m = engine_.model();
   const Layout& gl = layouts::GoodsRegister();
   qint64 sales = 0;
-  for (int n = 1; n <= Spec(TableId::Goods).capacity; ++n)
+  for (int n = 1; n <= TableOf(TableId::Goods).capacity; ++n)
     if (const quint8* g = m.record(TableId::Goods, n)) sales += GetField(gl, g, FieldId::SoldValue);
   const Faults& f = engine_.faults();
   QStringList lines;

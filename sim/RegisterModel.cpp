@@ -34,7 +34,7 @@ RegisterModel::RegisterModel()
       settings(kSettingsBlock, '\0'),
       quickKeys(kCashiersWithKeys * kKeys * kQuickKeyBody, '\0') {
   for (int t = 0; t < kTableCount; ++t) {
-    const TableSpec& s = AllSpecs()[t];
+    const TableInfo& s = AllTables()[t];
     tables[size_t(t)] = QList<QByteArray>(s.capacity, QByteArray(s.record().size(), '\0'));
   }
   units += "kg l  ";
@@ -77,7 +77,7 @@ quint8* RegisterModel::slot(TableId table, int n) {
 quint8* RegisterModel::record(TableId table, int n) {
   quint8* p = slot(table, n);
   if (!p) return nullptr;
-  const bool used = Spec(table).numberWidth == 2 ? (p[0] | p[1]) != 0 : p[0] != 0;
+  const bool used = TableOf(table).numberWidth == 2 ? (p[0] | p[1]) != 0 : p[0] != 0;
   return used ? p : nullptr;
 }
 
@@ -86,12 +86,12 @@ const quint8* RegisterModel::record(TableId table, int n) const {
 }
 
 void RegisterModel::erase(TableId table, int n) {
-  if (quint8* p = slot(table, n)) std::memset(p, 0, size_t(Spec(table).record().size()));
+  if (quint8* p = slot(table, n)) std::memset(p, 0, size_t(TableOf(table).record().size()));
 }
 
 int RegisterModel::count(TableId table) const {
   int c = 0;
-  for (int n = 1; n <= Spec(table).capacity; ++n)
+  for (int n = 1; n <= TableOf(table).capacity; ++n)
     if (record(table, n)) ++c;
   return c;
 }
@@ -160,19 +160,19 @@ int RegisterModel::sell(int plu, qint64 quantity, int cashier) {
 
 bool RegisterModel::anySales() const {
   const Layout& gl = layouts::GoodsRegister();
-  for (int n = 1; n <= Spec(TableId::Goods).capacity; ++n)
+  for (int n = 1; n <= TableOf(TableId::Goods).capacity; ++n)
     if (const quint8* g = record(TableId::Goods, n))
       if (GetField(gl, g, SoldQuantity) != 0 || GetField(gl, g, SoldValue) != 0) return true;
   return false;
 }
 
 void RegisterModel::clearSales() {
-  clearSales(1, Spec(TableId::Goods).capacity, 0);
+  clearSales(1, TableOf(TableId::Goods).capacity, 0);
 }
 
 void RegisterModel::clearSales(int firstPlu, int lastPlu, int group) {
   const Layout& gl = layouts::GoodsRegister();
-  for (int n = qMax(1, firstPlu); n <= qMin(lastPlu, Spec(TableId::Goods).capacity); ++n) {
+  for (int n = qMax(1, firstPlu); n <= qMin(lastPlu, TableOf(TableId::Goods).capacity); ++n) {
     quint8* g = record(TableId::Goods, n);
     if (!g || (group != 0 && GetField(gl, g, Group) != group)) continue;
     SetField(gl, g, SoldQuantity, 0);

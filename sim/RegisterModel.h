@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "sim/TableSpec.h"
+#include "sim/TableInfo.h"
 
 namespace sim {
 

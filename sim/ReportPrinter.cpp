@@ -70,7 +70,7 @@ QString Sales(const RegisterModel& m, Range r, bool zeroRecords, bool zeroing) {
   const Layout& gl = layouts::GoodsRegister();
   QStringList lines{Title(QStringLiteral("Raport sprzedaży"), m)};
   qint64 total = 0;
-  for (int n = 1; n <= Spec(TableId::Goods).capacity; ++n) {
+  for (int n = 1; n <= TableOf(TableId::Goods).capacity; ++n) {
     const quint8* g = m.record(TableId::Goods, n);
     if (!g || !InRange(gl, g, n, r)) continue;
     const qint64 qty = GetField(gl, g, SoldQuantity);
@@ -88,7 +88,7 @@ QString GoodsBase(const RegisterModel& m, Range r, bool zeroRecords, bool withPt
   const Layout& gl = layouts::GoodsRegister();
   QStringList lines{Title(
       withPtu ? QStringLiteral("Raport bazy z PTU") : QStringLiteral("Pełny raport bazy PLU"), m)};
-  for (int n = 1; n <= Spec(TableId::Goods).capacity; ++n) {
+  for (int n = 1; n <= TableOf(TableId::Goods).capacity; ++n) {
     const quint8* g = m.record(TableId::Goods, n);
     if (!g || !InRange(gl, g, n, r)) continue;
     if (!zeroRecords && GetField(gl, g, SoldQuantity) == 0) continue;
@@ -107,7 +107,7 @@ QString GoodsBase(const RegisterModel& m, Range r, bool zeroRecords, bool withPt
 QString InactiveGoods(const RegisterModel& m) {
   const Layout& gl = layouts::GoodsRegister();
   QStringList lines{Title(QStringLiteral("Raport towarów nieaktywnych"), m)};
-  for (int n = 1; n <= Spec(TableId::Goods).capacity; ++n) {
+  for (int n = 1; n <= TableOf(TableId::Goods).capacity; ++n) {
     const quint8* g = m.record(TableId::Goods, n);
     if (g && GetField(gl, g, LastHour) == RegisterModel::kNeverSoldHour)
       lines << QStringLiteral("%1 %2").arg(n).arg(Text(gl, g, Name));
@@ -137,7 +137,7 @@ QString Cashier(const RegisterModel& m, int n, bool zeroing, bool full) {
 QString Shift(const RegisterModel& m, bool zeroRecords, bool zeroing) {
   const Layout& cl = layouts::CashierRegister();
   QStringList lines{Title(QStringLiteral("Raport zmianowy sprzedaży"), m)};
-  for (int n = 1; n <= Spec(TableId::Cashiers).capacity; ++n) {
+  for (int n = 1; n <= TableOf(TableId::Cashiers).capacity; ++n) {
     const quint8* c = m.record(TableId::Cashiers, n);
     if (!c) continue;
     const qint64 total = GetField(cl, c, TotalTakings);
@@ -148,7 +148,7 @@ QString Shift(const RegisterModel& m, bool zeroRecords, bool zeroing) {
 }
 
 QString TableTurnover(const RegisterModel& m, TableId table, bool zeroRecords, bool zeroing) {
-  const TableSpec& s = Spec(table);
+  const TableInfo& s = TableOf(table);
   const Layout& l = s.record();
   static const QHash<int, QString> titles{
       {int(TableId::Discounts), QStringLiteral("Raport rabatów")},

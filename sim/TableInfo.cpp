@@ -1,11 +1,11 @@
-#include "sim/TableSpec.h"
+#include "sim/TableInfo.h"
 
 namespace sim {
 
 namespace {
 using namespace layouts;
 // clang-format off
-const TableSpec kSpecs[kTableCount] = {
+const TableInfo kTables[kTableCount] = {
   // id                   name            cmd  del  cap nw name flag dl   upload           record             num dup
   {TableId::Goods,        "goods",        'T', '0', 2000, 2, 42, true,  91, GoodsUpload,     GoodsRegister,     6,  5},
   {TableId::Discounts,    "discounts",    'R', '1', 20,   1, 21, true,  45, DiscountUpload,  DiscountRegister,  14, 0},
@@ -18,24 +18,24 @@ const TableSpec kSpecs[kTableCount] = {
 // clang-format on
 }  // namespace
 
-const TableSpec& Spec(TableId id) {
-  return kSpecs[int(id)];
+const TableInfo& TableOf(TableId id) {
+  return kTables[int(id)];
 }
 
-const TableSpec* SpecByCommand(quint8 command) {
-  for (const TableSpec& s : kSpecs)
+const TableInfo* TableByCommand(quint8 command) {
+  for (const TableInfo& s : kTables)
     if (s.command == command) return &s;
   return nullptr;
 }
 
-const TableSpec* SpecByDeleteCommand(quint8 command) {
-  for (const TableSpec& s : kSpecs)
+const TableInfo* TableByDeleteCommand(quint8 command) {
+  for (const TableInfo& s : kTables)
     if (s.deleteCommand == command) return &s;
   return nullptr;
 }
 
-const TableSpec* AllSpecs() {
-  return kSpecs;
+const TableInfo* AllTables() {
+  return kTables;
 }
 
 }  // namespace sim

@@ -10,7 +10,7 @@ namespace sim {
 enum class TableId { Goods, Discounts, Cashiers, PaymentForms, Currencies, Packaging, Groups };
 inline constexpr int kTableCount = 7;
 
-struct TableSpec {
+struct TableInfo {
   TableId id;
   const char* name;
   quint8 command;        // upload and download request code
@@ -32,9 +32,9 @@ struct TableSpec {
   }
 };
 
-const TableSpec& Spec(TableId id);
-const TableSpec* SpecByCommand(quint8 command);
-const TableSpec* SpecByDeleteCommand(quint8 command);
-const TableSpec* AllSpecs();  // kTableCount entries
+const TableInfo& TableOf(TableId id);
+const TableInfo* TableByCommand(quint8 command);
+const TableInfo* TableByDeleteCommand(quint8 command);
+const TableInfo* AllTables();  // kTableCount entries
 
 }  // namespace sim
