@@ -61,6 +61,7 @@ constexpr int kFirstYear = 2000;
 constexpr int kLastYear = 2099;
 constexpr quint8 kZeroRecordsYes = 't';
 constexpr quint8 kZeroRecordsNo = 'n';
+constexpr int kPrintFromPcSetting = 13;  // "Wydruk danych przesyłanych z PC"
 
 const QHash<int, QList<int>>& LengthTable() {
   static const QHash<int, QList<int>> t = [] {
@@ -423,7 +424,7 @@ Outcome CommandProcessor::upload(const TableInfo& info, const quint8* b) {
   const bool confirm = b[ul.size()] != 0;
   const TableId table = info.id;
   return Accept(
-      [this, table, n, body] {
+      [this, table, n, body, confirm] {
         const TableInfo& s = TableOf(table);
         const Layout& rl = s.record();
         const bool fresh = model_.record(table, n) == nullptr;
@@ -437,10 +438,11 @@ Outcome CommandProcessor::upload(const TableInfo& info, const quint8* b) {
           SetText(rl, r, Barcode, barcode);
         }
         if (fresh && rl.find(LastHour)) SetField(rl, r, LastHour, RegisterModel::kNeverSoldHour);
-        // Settings byte 13: print what the PC sends.
-        if (model_.settings[13] != 0)
+        // Settings byte 13 prints what the PC sends; a record confirmed on the keyboard is
+        // printed as well.
+        if (model_.settings[kPrintFromPcSetting] != 0 || confirm)
           return print::Confirmation(QStringLiteral("%1 %2 %3")
-                                         .arg(QString::fromLatin1(s.name))
+                                         .arg(QString::fromUtf8(s.name))
                                          .arg(n)
                                          .arg(cp1250::decode(GetText(rl, r, Name))));
         return QString();

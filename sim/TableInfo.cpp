@@ -7,13 +7,13 @@ using namespace layouts;
 // clang-format off
 const TableInfo kTables[kTableCount] = {
   // id                   name            cmd  del  cap nw name flag dl   upload           record             num dup
-  {TableId::Goods,        "goods",        'T', '0', 2000, 2, 42, true,  91, GoodsUpload,     GoodsRegister,     6,  5},
-  {TableId::Discounts,    "discounts",    'R', '1', 20,   1, 21, true,  45, DiscountUpload,  DiscountRegister,  14, 0},
-  {TableId::Cashiers,     "cashiers",     'K', '2', 20,   1, 16, false, 333, CashierUpload,  CashierRegister,   18, 19},
-  {TableId::PaymentForms, "payment forms",'F', '3', 10,   1, 22, true,  40, PaymentUpload,   PaymentRegister,   28, 29},
-  {TableId::Currencies,   "currencies",   'W', '4', 10,   1, 23, false, 51, CurrencyUpload,  CurrencyRegister,  31, 32},
-  {TableId::Packaging,    "packaging",    'Z', '5', 20,   1, 43, false, 75, PackagingUpload, PackagingRegister, 36, 37},
-  {TableId::Groups,       "goods groups", 'G', '6', 20,   1, 21, false, 35, GroupUpload,     GroupRegister,     9,  40},
+  {TableId::Goods,        "TOWAR",        'T', '0', 2000, 2, 42, true,  91, GoodsUpload,     GoodsRegister,     6,  5},
+  {TableId::Discounts,    "RABAT",        'R', '1', 20,   1, 21, true,  45, DiscountUpload,  DiscountRegister,  14, 0},
+  {TableId::Cashiers,     "KASJER",       'K', '2', 20,   1, 16, false, 333, CashierUpload,  CashierRegister,   18, 19},
+  {TableId::PaymentForms, "FORMA PŁATN.", 'F', '3', 10,   1, 22, true,  40, PaymentUpload,   PaymentRegister,   28, 29},
+  {TableId::Currencies,   "WALUTA",       'W', '4', 10,   1, 23, false, 51, CurrencyUpload,  CurrencyRegister,  31, 32},
+  {TableId::Packaging,    "OPAKOWANIE",   'Z', '5', 20,   1, 43, false, 75, PackagingUpload, PackagingRegister, 36, 37},
+  {TableId::Groups,       "GRUPA",        'G', '6', 20,   1, 21, false, 35, GroupUpload,     GroupRegister,     9,  40},
 };
 // clang-format on
 }  // namespace

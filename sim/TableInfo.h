@@ -12,7 +12,7 @@ inline constexpr int kTableCount = 7;
 
 struct TableInfo {
   TableId id;
-  const char* name;
+  const char* name;      // as the register prints it (UTF-8)
   quint8 command;        // upload and download request code
   quint8 deleteCommand;  // '0'..'6'
   int capacity;          // highest record number the register keeps

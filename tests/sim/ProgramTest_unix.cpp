@@ -11,6 +11,11 @@
 #include <QTemporaryDir>
 
 #include "link/Frame.h"
+#include "link/Replies.h"
+#include "link/TRegisterLink.h"
+#include "platform/QtSerialDevice.h"
+#include "support/RecordingPrompts.h"
+#include "support/VirtualClock.h"
 
 // The duna-sim program itself on a pseudo-terminal, as ./duna.sh starts it.
 namespace {
@@ -86,6 +91,30 @@ TEST_F(SimProgram, PrintsItsReadyLineAnswersAQueryJournalsAndRemovesItsLinkOnSig
   ASSERT_TRUE(j.open(QIODevice::ReadOnly));
   EXPECT_EQ(j.readAll(), QByteArray("RX 02 01 0A 00 01 80 51 00 DB 03\n"
                                     "TX 02 01 0A 00 01 80 41 00 CB 03\n"));
+}
+
+TEST_F(SimProgram, ProgramsSerialDeviceOpensItsPortAndDownloadsTheDemoGoods) {
+  const QString ready = start({"--com", "5", "--demo", "--baud", "115200"});
+  ASSERT_TRUE(ready.startsWith("COM5 "));
+  const QByteArray saved = qgetenv("DUNA_PORT_DIR");
+  qputenv("DUNA_PORT_DIR", ports.toLocal8Bit());
+  QtSerialDevice device;
+  RecordingPrompts prompts;
+  VirtualClock clock;
+  TRegisterLink link(device, prompts, clock);
+  link.PortSettings.Port = 5;
+  ASSERT_EQ(link.OpenPort(true), 0) << prompts.texts().join('|').toStdString();
+  link.FlushInput();
+  ASSERT_EQ(link.SendFrame(MakeFrame(1, 11, 1, 'T', QByteArray(2, '\0'))), 0);
+  QList<int> numbers;
+  const DownloadOutcome out =
+      ReadRecords(link, 91, 0, [&](const quint8* f, int) { numbers << (f[7] | f[8] << 8); });
+  EXPECT_EQ(out.last, RecvLast);
+  EXPECT_EQ(numbers.size(), 15);
+  EXPECT_EQ(numbers.value(14), 15);
+  link.ClosePort();
+  saved.isNull() ? qunsetenv("DUNA_PORT_DIR") : qputenv("DUNA_PORT_DIR", saved);
+  EXPECT_TRUE(prompts.shown().isEmpty()) << prompts.texts().join('|').toStdString();
 }
 
 TEST_F(SimProgram, TakesTheFirstFreeNumberAndALinkLeftByARegisterThatIsGone) {

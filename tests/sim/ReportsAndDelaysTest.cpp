@@ -87,6 +87,8 @@ TEST_F(ReportSim, CommandWhilePrintingGetsItsOwnAnswer) {
 }
 
 TEST_F(SimTest, KeyboardConfirmationMakesTheRegisterWaitForItsOperator) {
+  QString paper;
+  engine.onPaper = [&paper](const QString& text) { paper += text; };
   engine.options().confirmMs = 1500;
   QByteArray body = GoodsBody(8, "Osiem");
   body[67] = 1;  // confirm on the register's keyboard
@@ -97,6 +99,7 @@ TEST_F(SimTest, KeyboardConfirmationMakesTheRegisterWaitForItsOperator) {
   clock.sleep(800);                                          // the editor's pause after "not ready"
   EXPECT_EQ(ReadReply(link), ReplyDone);
   EXPECT_NE(model.record(sim::TableId::Goods, 8), nullptr);
+  EXPECT_EQ(paper, QString::fromUtf8("ODEBRANO Z PC: TOWAR 8 Osiem\n"));
 }
 
 TEST_F(SimTest, FaultOptionsMakeTheReadersFailAsWithARealRegister) {
