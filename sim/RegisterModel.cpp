@@ -206,6 +206,16 @@ void RegisterModel::fillDemo() {
     SetField(pl, r, Price, packs[i].price);
     SetField(pl, r, LastHour, kNeverSoldHour);
   }
+  // Bottles and crates go out with drinks and come back.
+  for (int i = 1; i <= 2; ++i) {
+    quint8* r = slot(TableId::Packaging, i);
+    const qint64 price = GetField(pl, r, Price);
+    SetField(pl, r, TakenCount, 40 / i);
+    SetField(pl, r, TakenValue, price * (40 / i));
+    SetField(pl, r, ReturnedCount, 25 / i);
+    SetField(pl, r, ReturnedValue, price * (25 / i));
+    SetDate(pl, r, LastYear, QDateTime(QDate(2026, 12, 9), QTime(12, 5 * i)));
+  }
   struct Cashier {
     const char* name;
     const char* password;

@@ -120,6 +120,8 @@ QList<Refusal> Refusals() {
       {"deleting a payment form with turnover",
        Delete('3', 33, T::Bytes({1}), "Karta płatnicza", 22), 104},
       {"deleting a currency with turnover", Delete('4', 33, T::Bytes({1}), "Euro", 23), 105},
+      {"deleting packaging with turnover",
+       Delete('5', 53, T::Bytes({1}), "Butelka 0,5 l zwrotna", 43), 106},
       {"clock year 1999", Clock(1999, 1, 1), 59},
       {"clock month 13", Clock(2027, 13, 1), 60},
       {"clock 31 April", Clock(2027, 4, 31), 61},
