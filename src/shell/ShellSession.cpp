@@ -27,6 +27,15 @@ int ShellSession::state() const {
   return int(tracker_.State());
 }
 
+EditorSession ShellSession::editorSession() {
+  return EditorSession{image_,
+                       link_,
+                       prompts_,
+                       clock_,
+                       [this] { return ConnectionState(state()); },
+                       [this] { files_.MarkModified(); }};
+}
+
 QString ShellSession::baseName() const {
   return files_.BaseName();
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "editors/EditorSession.h"
 #include "image/BaseFiles.h"
 #include "image/ConnectionTracker.h"
 #include "image/SettingsFile.h"
@@ -50,6 +51,9 @@ class ShellSession {
   void connectLast();
   // Searches ports 1..99 for a register; true when one answered.
   bool autoConnect();
+
+  // What the editors and synchronisation windows work on.
+  EditorSession editorSession();
 
   TRegisterLink& link() { return link_; }
   BaseFiles& files() { return files_; }

@@ -194,10 +194,11 @@ QWidget* TMenuGlowne::buildCentral() {
   ButtonAuto->setObjectName(QStringLiteral("ButtonAuto"));
   ButtonAuto->setAccessibleName(QStringLiteral("Automatyczne połączenie z kasą"));
   connect(ButtonAuto, &QPushButton::clicked, this, &TMenuGlowne::ButtonAutoClick);
-  ButtonAuto->setAutoDefault(false);
+  // Enter on a focused button presses it (the window leaves Enter to buttons).
+  ButtonAuto->setAutoDefault(true);
   ButtonPakiet = new QPushButton(QStringLiteral("Programowanie nowego pakietu"), central);
   ButtonPakiet->setObjectName(QStringLiteral("ButtonPakiet"));
-  ButtonPakiet->setAutoDefault(false);
+  ButtonPakiet->setAutoDefault(true);
   ButtonPakiet->hide();
   connect(ButtonPakiet, &QPushButton::clicked, this, &TMenuGlowne::ButtonPakietClick);
 

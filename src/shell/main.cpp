@@ -7,6 +7,7 @@
 #include "platform/QtClock.h"
 #include "platform/QtPrompts.h"
 #include "platform/QtSerialDevice.h"
+#include "shell/Forms.h"
 #include "shell/ShellSession.h"
 #include "shell/Startup.h"
 #include "shell/TMenuGlowne.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     ShellSession session(prompts, clock, serial);
     session.start();
     TMenuGlowne window(session, prompts, clock);
+    shell::CreateForms(window, session);
     prompts.setParent(&window);
 
     splash.close();

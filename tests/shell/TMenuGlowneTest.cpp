@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,6 +10,7 @@
 
 #include "ShellFixture.h"
 #include "WidgetDriver.h"
+#include "shell/Forms.h"
 #include "shell/TNowaBazaD.h"
 
 namespace {
@@ -269,6 +271,105 @@ TEST_F(TMenuGlowneTest, ToolButtonsCarryTheirHintsAndListsTheirNames) {
   EXPECT_EQ(window_->ListBox3->accessibleName(), "Komunikacja z kasą");
   EXPECT_FALSE(window_->LabelStatus->accessibleName().isEmpty());
   EXPECT_FALSE(window_->LabelWaluta->accessibleName().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+class BaseFileCommandsTest : public ShellFixture {
+ protected:
+  QString writeBase(const QString& name, const QByteArray& start) {
+    QByteArray content(205000, '\0');
+    content.replace(0, start.size(), start);
+    const QString path = startFolder_->filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    return path;
+  }
+};
+
+TEST_F(BaseFileCommandsTest, OpeningAServiceBaseShowsNewPackageButtonAndAnOrdinaryOneHidesIt) {
+  startWindow();
+  window_->show();
+  prompts_.chooseFile(writeBase("serwis.bkf", "BAZA SERWISOWA"));
+  window_->SpeedButton2->click();  // the tool button acts as the menu item
+  ASSERT_EQ(prompts_.shown().size(), 1);
+  EXPECT_EQ(prompts_.shown()[0].kind, RecordingPrompts::Kind::OpenFile);
+  EXPECT_EQ(window_->LabelNazwa->text(), "serwis.bkf");
+  EXPECT_TRUE(window_->ButtonPakiet->isVisible());
+  EXPECT_EQ(window_->ButtonPakiet->text(), "Programowanie nowego pakietu");
+
+  prompts_.chooseFile(writeBase("sklep.bkf", "ORVI_DUNA_V_1_00    "));
+  window_->OtworzPlik1->trigger();
+  EXPECT_EQ(window_->LabelNazwa->text(), "sklep.bkf");
+  EXPECT_FALSE(window_->ButtonPakiet->isVisible());
+  EXPECT_EQ(window_->LabelStatus->text(), "OFFLINE");
+}
+
+TEST_F(BaseFileCommandsTest, SaveToolButtonSavesUnderTheChosenNameAndShowsIt) {
+  startWindow();
+  window_->show();
+  const QString target = startFolder_->filePath("nowa.bkf");
+  prompts_.chooseFile(target);
+  window_->SpeedButton3->click();
+  ASSERT_FALSE(prompts_.shown().isEmpty());
+  EXPECT_EQ(prompts_.shown()[0].kind, RecordingPrompts::Kind::SaveFile);
+  EXPECT_EQ(prompts_.shown()[0].text, "Zapisz bazę danych do pliku");
+  EXPECT_EQ(QFileInfo(target).size(), 205000);
+  EXPECT_EQ(window_->LabelNazwa->text(), "nowa.bkf");
+}
+
+TEST_F(BaseFileCommandsTest, NewBaseToolButtonAsksAboutUnsavedChangesAndStopsOnCancel) {
+  startWindow();
+  window_->show();
+  session_->files().MarkModified();
+  prompts_.answerCancel();
+  bool dialogShown = false;
+  QTimer::singleShot(0, [&] {
+    dialogShown = window_->nowaBaza()->isVisible();
+    window_->nowaBaza()->reject();
+  });
+  window_->SpeedButton1->click();
+  QApplication::processEvents();  // the timer fires while its captures live
+  EXPECT_EQ(prompts_.shown().size(), 1);
+  EXPECT_EQ(prompts_.shown()[0].kind, RecordingPrompts::Kind::YesNoCancel);
+  EXPECT_FALSE(dialogShown);
+  EXPECT_EQ(window_->LabelNazwa->text(), "Bez nazwy");
+}
+
+}  // namespace
+
+namespace {
+
+class CreatedFormsTest : public ShellFixture {};
+
+TEST_F(CreatedFormsTest, TowaryOpensTheGoodsEditorModallyOnceCreated) {
+  blockWorkingCopy();
+  session_ = std::make_unique<ShellSession>(prompts_, clock_, *device_);
+  session_->start();
+  window_ = std::make_unique<TMenuGlowne>(*session_, prompts_, clock_);
+  shell::CreateForms(*window_, *session_);
+  window_->show();
+
+  QString modal;
+  QTimer::singleShot(0, [&] {
+    if (QWidget* w = QApplication::activeModalWidget()) {
+      modal = QString::fromLatin1(w->metaObject()->className());
+      w->close();
+    }
+  });
+  window_->openEntry(FunctionTab::Edycja, 2);  // state none: refused
+  EXPECT_EQ(prompts_.messages().size(), 1);
+
+  unblockWorkingCopy();
+  ASSERT_TRUE(session_->files().CreateStartupBase());
+  window_->openEntry(FunctionTab::Edycja, 2);
+  QApplication::processEvents();
+  EXPECT_EQ(modal, "TProgramowanieTowarow");
+  EXPECT_TRUE(window_->hasForm("TProgramowanieTowarow"));
+  EXPECT_FALSE(window_->hasForm("TProgramowanieKasjerow")) << "later windows open nothing yet";
 }
 
 }  // namespace
