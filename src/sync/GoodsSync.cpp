@@ -7,6 +7,7 @@
 
 #include "commands/DownloadCommands.h"
 #include "commands/UploadCommands.h"
+#include "editors/GoodsEditor.h"
 #include "image/FormatAmount.h"
 #include "image/GoodsRecord.h"
 #include "image/ImageLayout.h"
@@ -52,6 +53,12 @@ GoodsSync::GoodsSync(const EditorSession& session, SyncProgress* progress)
 void GoodsSync::Show(const QString& text) {
   s_.prompts.showMessage(text, {}, PromptIcon::Information);
 }
+bool GoodsSync::BaseReady() {
+  if (HasBase(s_.State()) && !s_.image.Failed()) return true;
+  s_.prompts.showMessage(QString::fromUtf8(GoodsEditor::kNoBaseToSend), {}, PromptIcon::Warning);
+  return false;
+}
+
 void GoodsSync::Busy(bool busy) {
   if (progress_) progress_->setBusy(busy);
 }
@@ -156,7 +163,7 @@ void GoodsSync::CopyToRegister(bool confirm) {
   link.FlushInput();
   if (progress_) progress_->setErrors(0);
   const int total = Ticked(pc_);
-  if (total == 0) return;
+  if (total == 0 || !BaseReady()) return;
 
   Busy(true);
   if (progress_) progress_->showPanel(SyncProgress::Panel::Send, total);
@@ -225,6 +232,7 @@ void GoodsSync::CopyToRegister(bool confirm) {
 }
 
 void GoodsSync::CopyToPc() {
+  if (Ticked(register_) == 0 || !BaseReady()) return;
   bool wrote = false;
   for (const SyncEntry& e : register_) {
     if (!e.ticked || !IsRegisterRecordUsed(e.plu)) continue;
@@ -326,6 +334,7 @@ bool GoodsSync::TickByNumbers(const QString& fromText, const QString& toText) {
 }
 
 int GoodsSync::VerifyBarcodes() {
+  if (!BaseReady()) return 0;
   Download();
   TRegisterLink& link = s_.link;
   quint16 s = frame::kSingleFrame;

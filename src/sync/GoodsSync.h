@@ -80,6 +80,8 @@ class GoodsSync {
 
  private:
   static int Ticked(const std::vector<SyncEntry>& list);
+  // The image is there to send from and to write into; says so when not.
+  bool BaseReady();
   void Show(const QString& text);
   void Busy(bool busy);
   void Pump();

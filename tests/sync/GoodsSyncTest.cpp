@@ -1,5 +1,6 @@
 #include <QDate>
 
+#include "editors/GoodsEditor.h"
 #include "image/ImageLayout.h"
 #include "link/RegisterErrorTable.h"
 #include "link/Replies.h"
@@ -373,4 +374,22 @@ TEST(GoodsSyncTexts, EntriesAndOccupancyColours) {
                {1000, QColor(250, 250, 0)}, {1001, QColor(250, 250, 0)},
                {1500, QColor(250, 125, 0)}, {2000, QColor(250, 0, 0)}};
   for (const Case& c : cases) EXPECT_EQ(GoodsSync::OccupancyColour(c.n), c.colour) << c.n;
+}
+
+TEST_F(GoodsSyncTest, ClosedImageIsNeitherSentFromNorWrittenInto) {
+  Put(1, "Kawa");
+  RegisterGoods(2, "Herbata");
+  sync.BuildPcList();
+  sync.Download();
+  GoodsSync::TickAll(sync.pcEntries(), true);
+  GoodsSync::TickAll(sync.registerEntries(), true);
+  Settle();
+  received.clear();
+  image.Close();
+  sync.CopyToRegister(false);
+  sync.CopyToPc();
+  EXPECT_EQ(sync.VerifyBarcodes(), 0);
+  EXPECT_EQ(prompts.messages(), QStringList(3, GoodsEditor::kNoBaseToSend));
+  EXPECT_TRUE(received.isEmpty());
+  EXPECT_EQ(modifiedMarks, 0);
 }
