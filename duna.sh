@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # ./duna.sh        install what is missing, build, start the program with a simulated register
-# ./duna.sh test   install what is missing, build, run every test
+# ./duna.sh test   install what is missing, build, run every test, then again
+#                  under the sanitizers, then a short run of every fuzz target
+# ./duna.sh fuzz [SECONDS] [TARGET...]   run the fuzz targets longer (default 1800 s each)
+# ./duna.sh lint   clang-format and clang-tidy over the tree
 set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_DIR=${DUNA_BUILD_DIR:-build}
+ASAN_DIR=${DUNA_ASAN_DIR:-build-asan}
+FUZZ_DIR=${DUNA_FUZZ_DIR:-build-fuzz}
 PACKAGES=(cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-image-formats-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth zbar-tools poppler-utils)
+  xvfb xauth zbar-tools poppler-utils
+  clang-14 libclang-rt-14-dev clang-tidy clang-format)
 
 install_missing() {
   local missing=() p
@@ -29,9 +35,78 @@ build() {
 }
 
 run_tests() {
-  cd "$BUILD_DIR"
   # Window tests run offscreen; nothing here needs a display.
-  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" --timeout 600
+  (cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" --timeout 600)
+}
+
+# Any sanitizer report fails the test it comes from. Leaks inside system
+# libraries that Qt loads are listed in tests/lsan.supp; ours are not.
+sanitizer_env() {
+  export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+  export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+}
+
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (-O1 keeps the build and the run short).
+sanitize_tests() {
+  cmake -S . -B "$ASAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+    -DDUNA_SANITIZE=ON
+  cmake --build "$ASAN_DIR" -j "$(nproc)"
+  (sanitizer_env && cd "$ASAN_DIR" &&
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" --timeout 900)
+}
+
+fuzz_build() {
+  CC=clang-14 CXX=clang++-14 cmake -S . -B "$FUZZ_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DDUNA_FUZZ=ON "$@"
+  cmake --build "$FUZZ_DIR" --target fuzz_all -j "$(nproc)"
+}
+
+# A few seconds per target: they stay buildable and the seeds keep passing.
+fuzz_short() {
+  fuzz_build
+  (sanitizer_env && cd "$FUZZ_DIR" && ctest -L fuzz --output-on-failure -j "$(nproc)")
+}
+
+# ./duna.sh fuzz [SECONDS] [TARGET...]: each target in turn, at low priority;
+# what it finds stays in $FUZZ_DIR/fuzz-corpus, crashes in $FUZZ_DIR/fuzz-artifacts.
+fuzz_long() {
+  local seconds=${1:-1800} t failed=0
+  [ $# -gt 0 ] && shift
+  fuzz_build
+  local targets=("$@")
+  if [ ${#targets[@]} -eq 0 ]; then
+    for t in "$FUZZ_DIR"/fuzz_*; do
+      [ -x "$t" ] && [ -f "$t" ] && targets+=("${t##*/fuzz_}")
+    done
+  fi
+  mkdir -p "$FUZZ_DIR/fuzz-artifacts"
+  sanitizer_env
+  # -timeout is wall time: at the lowest priority on a busy machine an ordinary
+  # input can stall for seconds, so only a real hang reaches it.
+  for t in "${targets[@]}"; do
+    echo "== fuzz_$t: $seconds s"
+    mkdir -p "$FUZZ_DIR/fuzz-corpus/$t"
+    nice -n 19 "$FUZZ_DIR/fuzz_$t" -max_total_time="$seconds" -runs=10000000 -timeout=60 \
+      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$FUZZ_DIR/fuzz-artifacts/$t-" \
+      "$FUZZ_DIR/fuzz-corpus/$t" "tests/fuzz/$t" || failed=1
+  done
+  return $failed
+}
+
+# clang-format must leave every file as it is; clang-tidy (.clang-tidy) must
+# report nothing on the sources, tests and the simulated register.
+lint() {
+  local files
+  mapfile -t files < <(git ls-files '*.cpp' '*.h')
+  clang-format --dry-run -Werror "${files[@]}"
+  build >/dev/null
+  mapfile -t files < <(git ls-files 'src/*.cpp' 'sim/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
+    grep -v -e '_win\.cpp$' -e '^tests/fuzz/')
+  run-clang-tidy -quiet -p "$BUILD_DIR" -j "$(nproc)" "${files[@]}" >"$BUILD_DIR/clang-tidy.log" 2>&1 ||
+    { grep -E 'warning:|error:' "$BUILD_DIR/clang-tidy.log"; return 1; }
+  echo "clang-format i clang-tidy: bez uwag."
 }
 
 start_program() {
@@ -57,8 +132,10 @@ start_program() {
 }
 
 case "${1:-run}" in
-  test) install_missing; build; run_tests ;;
+  test) install_missing; build; run_tests; sanitize_tests; fuzz_short ;;
   run) install_missing; build; start_program ;;
   build) install_missing; build ;;
-  *) echo "użycie: $0 [test|build]" >&2; exit 2 ;;
+  fuzz) shift; install_missing; fuzz_long "$@" ;;
+  lint) install_missing; lint ;;
+  *) echo "użycie: $0 [test|build|fuzz [SEKUNDY] [CEL...]|lint]" >&2; exit 2 ;;
 esac

@@ -45,7 +45,7 @@ function(duna_fuzz_target name)
   set(found ${CMAKE_BINARY_DIR}/fuzz-corpus/${name})
   file(MAKE_DIRECTORY ${found})
   add_test(NAME fuzz_${name}
-    COMMAND fuzz_${name} -max_total_time=${DUNA_FUZZ_SHORT_SECONDS} -timeout=10
+    COMMAND fuzz_${name} -max_total_time=${DUNA_FUZZ_SHORT_SECONDS} -timeout=30
             -rss_limit_mb=2048 -print_final_stats=1
             -artifact_prefix=${CMAKE_BINARY_DIR}/fuzz-corpus/${name}- ${found}
             ${DUNA_FUZZ_DIR}/${name})
