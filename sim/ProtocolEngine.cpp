@@ -44,9 +44,11 @@ qint64 ProtocolEngine::lineTimeUs(int byteCount) const {
   return qint64(byteCount) * options_.bitsPerByte * kUsPerSecond / options_.baud;
 }
 
-void ProtocolEngine::receive(const char* data, int n, qint64 nowUs) {
-  // Bytes written at once still arrive one byte-time after another.
-  const qint64 start = std::max(nowUs, inputLineFreeUs_);
+void ProtocolEngine::receive(const char* data, int n, qint64 nowUs, qint64 sinceUs) {
+  // Bytes written at once still arrive one byte-time after another, but not
+  // before the register's own answer has left the line.
+  const qint64 from = sinceUs < 0 ? nowUs : std::max(sinceUs, outputLineFreeUs_);
+  const qint64 start = std::max(from, inputLineFreeUs_);
   for (int i = 0; i < n; ++i) input_.emplace_back(start + lineTimeUs(i + 1), data[i]);
   inputLineFreeUs_ = start + lineTimeUs(n);
 }

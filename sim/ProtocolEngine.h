@@ -40,7 +40,10 @@ class ProtocolEngine {
 
   ProtocolEngine(RegisterModel& model, EngineOptions options = {});
 
-  void receive(const char* data, int n, qint64 nowUs);
+  // Bytes from the PC, seen at nowUs. When the caller only knows that they came
+  // after sinceUs (it was waiting from then on), their time on the line is
+  // counted from there: the wait overlapped their transfer.
+  void receive(const char* data, int n, qint64 nowUs, qint64 sinceUs = -1);
   // Runs everything due by now: frames whose last byte has arrived, delayed answers.
   void advance(qint64 nowUs);
   // Answer bytes that are on the line by now.

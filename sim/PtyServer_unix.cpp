@@ -152,11 +152,12 @@ void PtyServer::serve(int stopFd, int inputFd, const std::function<bool(const QS
       timeout = &wait;
     }
     const nfds_t count = inputFd >= 0 ? 3 : 2;
+    const qint64 waitFrom = nowUs();
     if (ppoll(fds, count, timeout, nullptr) < 0 && errno != EINTR) return;
     if (fds[1].revents) return;
     if (fds[0].revents & POLLIN) {
       const ssize_t r = ::read(master_, buf, sizeof buf);
-      if (r > 0) engine_.receive(buf, int(r), nowUs());
+      if (r > 0) engine_.receive(buf, int(r), nowUs(), waitFrom);
     }
     if (count == 3 && fds[2].revents) {
       const ssize_t r = ::read(inputFd, buf, sizeof buf);

@@ -44,3 +44,25 @@ TEST_F(SimTest, DiscardDropsWhatArrivedAndClosedDeviceRefusesIo) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProtocolEngineLine, BytesSeenLateAreTimedFromWhenTheWaitForThemBegan) {
+  sim::RegisterModel model;
+  sim::EngineOptions options;
+  options.baud = 115200;
+  sim::ProtocolEngine engine(model, options);
+  const QByteArray q = MakeFrame(1, 10, frame::kSingleFrame, 'Q', QByteArray(1, '\0'));
+  // Seen 10 ms after the wait began: the query and its answer fit in that time already.
+  engine.receive(q.constData(), 10, 10000, 0);
+  engine.advance(10000);
+  EXPECT_EQ(engine.takeOutput(10000).size(), 10);
+  // Without that knowledge the query's line time starts when it is seen.
+  engine.receive(q.constData(), 10, 20000);
+  engine.advance(20000 + 868);
+  EXPECT_TRUE(engine.takeOutput(20000 + 868).isEmpty());
+  engine.advance(20000 + 2 * 868 + 1);
+  EXPECT_EQ(engine.takeOutput(20000 + 2 * 868 + 1).size(), 10);
+}
+
+}  // namespace
