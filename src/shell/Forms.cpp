@@ -3,6 +3,7 @@
 #include "editors/TProgramowanieTowarow.h"
 #include "shell/ShellSession.h"
 #include "shell/TMenuGlowne.h"
+#include "sync/TSynchronizacjaBazyTowarowej.h"
 
 namespace shell {
 
@@ -18,7 +19,9 @@ void add(TMenuGlowne& window, Form* form) {
 
 void CreateForms(TMenuGlowne& window, ShellSession& session) {
   const EditorSession s = session.editorSession();
-  add(window, new TProgramowanieTowarow(s, &window));
+  auto* goods = new TProgramowanieTowarow(s, &window);
+  add(window, goods);
+  add(window, new TSynchronizacjaBazyTowarowej(s, *goods, &window));
 }
 
 }  // namespace shell

@@ -369,6 +369,7 @@ TEST_F(CreatedFormsTest, TowaryOpensTheGoodsEditorModallyOnceCreated) {
   QApplication::processEvents();
   EXPECT_EQ(modal, "TProgramowanieTowarow");
   EXPECT_TRUE(window_->hasForm("TProgramowanieTowarow"));
+  EXPECT_TRUE(window_->hasForm("TSynchronizacjaBazyTowarowej"));
   EXPECT_FALSE(window_->hasForm("TProgramowanieKasjerow")) << "later windows open nothing yet";
 }
 
