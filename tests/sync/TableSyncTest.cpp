@@ -394,3 +394,33 @@ TEST_F(TableSyncTest, AFailedFirstFrameLeavesTheRegisterListEmpty) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TableSyncTest, DeleteFramesCarryWhatTheirFieldsHold) {
+  // The cashier delete has room for 16 name bytes; the group delete has no
+  // confirmation byte.
+  PutRegister(kMembers[0], 2, "Aleksandra Kowalewska");
+  PutRegister(kMembers[4], 3, "Napoje gazowane");
+  TableSync cashiers{session, sync_members::Cashiers()};
+  TableSync groups{session, sync_members::GoodsGroups()};
+  cashiers.Download();
+  groups.Download();
+  Tick(cashiers.registerEntries(), {2});
+  Tick(groups.registerEntries(), {3});
+  received.clear();
+  cashiers.DeleteOnRegister(false);
+  groups.DeleteOnRegister(true);
+  const auto k = ReceivedWithCommand('2');
+  ASSERT_EQ(k.size(), 1);
+  EXPECT_EQ(k[0].size(), 26);
+  EXPECT_EQ(k[0].mid(8, 16), QByteArray("Aleksandra Kowal"));
+  const auto g = ReceivedWithCommand('6');
+  ASSERT_EQ(g.size(), 1);
+  EXPECT_EQ(g[0].size(), 31);
+  EXPECT_EQ(g[0].mid(8, 21), QByteArray("Napoje gazowane").leftJustified(21, '\0'));
+  EXPECT_EQ(model.record(sim::TableId::Cashiers, 2), nullptr);
+  EXPECT_EQ(model.record(sim::TableId::Groups, 3), nullptr);
+}
+
+}  // namespace
