@@ -1,6 +1,7 @@
 #include "editors/TProgramowanieKasjerow.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -44,6 +45,7 @@ TProgramowanieKasjerow::TProgramowanieKasjerow(const EditorSession& session, QWi
     entryColumn_->insertWidget(entryColumn_->count() - 2, CheckBox[size_t(i)]);
   }
   connect(Edit1, &QLineEdit::editingFinished, this, [this] { Edit1Exit(); });
+  MaskEdit1->installEventFilter(this);
 
   auto* rights = new QGroupBox(QStringLiteral("Uprawnienia kasjera:"), this);
   auto* rightsForm = new QFormLayout(rights);
@@ -123,4 +125,13 @@ void TProgramowanieKasjerow::Button4Click() {
   const bool show = PasswordText->isHidden();
   PasswordText->setVisible(show);
   Button4->setText(QString::fromUtf8(show ? kHide : kShow));
+}
+
+bool TProgramowanieKasjerow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == MaskEdit1 && event->type() == QEvent::MouseButtonRelease) {
+    const bool handled = RecordEditorWindow::eventFilter(watched, event);
+    MaskEdit1->selectAll();
+    return handled;
+  }
+  return RecordEditorWindow::eventFilter(watched, event);
 }

@@ -38,6 +38,8 @@ class TProgramowanieKasjerow : public RecordEditorWindow {
   QWidget* nameField() const override;
   void afterDelete() override { rowSelected(); }
   void rowSelected() override;
+  // A click into the password selects all of it, so typing replaces it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   CashierEditor editor_;

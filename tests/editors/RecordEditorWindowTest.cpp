@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -43,6 +44,10 @@ TEST_F(RecordEditorWindowTest, CashierAddSelectShowPasswordAndDelete) {
 
   w.Edit2->setText(QStringLiteral("Anna Nowak"));
   w.MaskEdit1->setText(QStringLiteral("12"));
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(w.MaskEdit1, &release);
+  EXPECT_TRUE(w.MaskEdit1->hasSelectedText());
   w.CheckBox[3]->setChecked(true);
   QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
   QApplication::sendEvent(&w, &enter);
