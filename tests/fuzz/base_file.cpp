@@ -1,8 +1,8 @@
 // Opening a base file of any size and content, with or without a base open
 // before, then reading it the way the editors do. The first byte picks how
 // the file is made: the input's own bytes (any length), or a new base with
-// patches laid over it (offset, 16-bit length, bytes), optionally made a few
-// bytes too short or too long.
+// patches laid over it (offset, 16-bit length, bytes), optionally made up to
+// 128 bytes too short or 127 too long.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,6 +23,7 @@ enum Mode : quint8 {
   kSizeOff = 4,         // the patched file is cut or lengthened by a signed byte
 };
 constexpr int kMaxPatches = 32;
+constexpr int kSizeOffZero = 128;  // the size byte that leaves the size as it is
 constexpr int kOddReads = 8;
 
 QTemporaryDir& Folder() {
@@ -33,7 +34,7 @@ QTemporaryDir& Folder() {
 QByteArray MakeFile(FuzzInput& in, quint8 mode, std::vector<int>& touched) {
   if (!(mode & kPatched)) return in.rest();
   QByteArray file = new_image::Build(image::kFormatByte, QString::fromLatin1("PLN"));
-  const int sizeOff = static_cast<qint8>(in.byte());
+  const int sizeOff = int(in.byte()) - kSizeOffZero;
   for (int i = 0; i < kMaxPatches && !in.empty(); ++i) {
     const int at = int(in.u24() % TDatabaseImage::kSize);
     const QByteArray bytes = in.piece();

@@ -92,7 +92,7 @@ write("settings_file", "out_of_range",
 
 
 # base_file: mode, eight int32 offsets, then the file (mode 0) or a size
-# change and patches (u24 offset, u16 length, bytes) over a new base.
+# change (128 + bytes) and patches (u24 offset, u16 length, bytes) over a new base.
 def base(name, mode, offsets, tail):
     write("base_file", name, bytes([mode]) + b"".join(struct.pack("<i", o) for o in offsets)
           + tail)
@@ -110,8 +110,8 @@ base("goods_patched", 1, odd, b"\x00" + patch(5000, goods) + patch(5068, goods_b
 base("goods_over_open_base", 3, odd, b"\x00" + patch(5000 + 68 * 1999, goods_body(2000, "Ostatni", 1)))
 base("service_base", 1, odd, b"\x00" + patch(0, b"BAZA SERWISOWA"))
 base("changed_currency", 1, odd, b"\x00" + patch(145037, b"EUR"))
-base("one_byte_short", 5, odd, b"\xff" + patch(100, b"x"))
-base("one_byte_long", 7, odd, b"\x01" + patch(IMAGE_SIZE - 2, b"\xfe\xfe\xfe"))
+base("one_byte_short", 5, odd, b"\x7f" + patch(100, b"x"))
+base("one_byte_long", 7, odd, b"\x81" + patch(IMAGE_SIZE - 2, b"\xfe\xfe\xfe"))
 
 
 # sim_frames: flags, address, a baud index when paced, two fault bytes when
