@@ -12,7 +12,9 @@ namespace {
 
 constexpr qint64 kUsPerMs = 1000;
 constexpr qint64 kUsPerSecond = 1000000;
-constexpr int kLengthFieldEnd = 4;  // STX, address and the two length bytes
+constexpr int kLengthFieldEnd = 4;
+constexpr qint64 kMaxWakeLatencyUs =
+    20000;  // how late a waiting server may see bytes  // STX, address and the two length bytes
 constexpr quint8 kStatusAccepted = 0;
 constexpr quint8 kStatusComplete = 3;
 constexpr quint8 kAttentionPaperOut = 2;
@@ -47,7 +49,10 @@ qint64 ProtocolEngine::lineTimeUs(int byteCount) const {
 void ProtocolEngine::receive(const char* data, int n, qint64 nowUs, qint64 sinceUs) {
   // Bytes written at once still arrive one byte-time after another, but not
   // before the register's own answer has left the line.
-  const qint64 from = sinceUs < 0 ? nowUs : std::max(sinceUs, outputLineFreeUs_);
+  // The overlap is bounded: after a long idle wait the bytes did not start
+  // arriving when the wait began, and timers counted from then would have run out.
+  const qint64 earliest = nowUs - lineTimeUs(n) - kMaxWakeLatencyUs;
+  const qint64 from = sinceUs < 0 ? nowUs : std::max({sinceUs, earliest, outputLineFreeUs_});
   const qint64 start = std::max(from, inputLineFreeUs_);
   for (int i = 0; i < n; ++i) input_.emplace_back(start + lineTimeUs(i + 1), data[i]);
   inputLineFreeUs_ = start + lineTimeUs(n);
@@ -273,9 +278,10 @@ void ProtocolEngine::busyUntil(qint64 t, qint64 endUs, std::function<void(qint64
   sendStatus(frame::kAttentionKind, kAttentionBusy, t);
   const qint64 next = t + options_.busyRepeatMs * kUsPerMs;
   if (next < endUs)
-    schedule(next, true, [this, endUs, then](qint64 at) { busyUntil(at, endUs, then); });
+    schedule(next, true,
+             [this, endUs, then = std::move(then)](qint64 at) { busyUntil(at, endUs, then); });
   else
-    schedule(endUs, true, then);
+    schedule(endUs, true, std::move(then));
 }
 
 void ProtocolEngine::finish(Outcome& o, quint16 recordNumber, qint64 t) {

@@ -65,4 +65,24 @@ TEST(ProtocolEngineLine, BytesSeenLateAreTimedFromWhenTheWaitForThemBegan) {
   EXPECT_EQ(engine.takeOutput(20000 + 2 * 868 + 1).size(), 10);
 }
 
+TEST(ProtocolEngineLine, ARequestAfterALongIdleWaitKeepsItsDownloadOpen) {
+  sim::RegisterModel model;
+  model.fillDemo();
+  sim::ProtocolEngine engine(model);
+  const qint64 idleSince = 0;
+  const qint64 seen = 60LL * 1000 * 1000;  // a minute of silence, then the request
+  const QByteArray request = MakeFrame(1, 11, 1, 'G');
+  engine.receive(request.constData(), 11, seen, idleSince);
+  engine.advance(seen);
+  const QByteArray first = engine.takeOutput(seen);
+  ASSERT_EQ(first.size(), 35);
+  // The acknowledgement comes at once; the download must still be there.
+  const QByteArray ack = MakeFrame(1, 10, 1, frame::kAckKind, QByteArray(1, frame::AckNext));
+  engine.receive(ack.constData(), 10, seen + 500, seen + 100);
+  engine.advance(seen + 500);
+  const QByteArray second = engine.takeOutput(seen + 500);
+  ASSERT_EQ(second.size(), 35);
+  EXPECT_EQ(quint8(second[4]), 2) << "the second record follows";
+}
+
 }  // namespace
