@@ -15,29 +15,10 @@
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "platform/SerialDevice.h"
+#include "support/RecordingPrompts.h"
+#include "support/VirtualClock.h"
 
 namespace {
-
-class SilentPrompts : public Prompts {
- public:
-  void showMessage(const QString&, const QString&, PromptIcon) override { ++shown; }
-  bool askYesNo(const QString&, const QString&, PromptIcon) override { return false; }
-  PromptAnswer askYesNoCancel(const QString&, const QString&, PromptIcon) override {
-    return PromptAnswer::Cancel;
-  }
-  QString chooseOpenFile(const FileDialogRequest&) override { return {}; }
-  QString chooseSaveFile(const FileDialogRequest&) override { return {}; }
-  int shown = 0;
-};
-
-class StillClock : public Clock {
- public:
-  void sleep(int ms) override { now_ += ms; }
-  qint64 nowMs() const override { return now_; }
-
- private:
-  qint64 now_ = 0;
-};
 
 class NoLine : public SerialDevice {
  public:
@@ -66,8 +47,8 @@ struct FullBase {
   }
   QTemporaryDir dir;
   TDatabaseImage image;
-  SilentPrompts prompts;
-  StillClock clock;
+  RecordingPrompts prompts;
+  VirtualClock clock;
   NoLine line;
   TRegisterLink link{line, prompts, clock};
   EditorSession session{image, link, prompts, clock, [] { return ConnectionState::Offline; }, {}};

@@ -13,31 +13,12 @@
 #include "link/TRegisterLink.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "support/RecordingPrompts.h"
+#include "support/VirtualClock.h"
 
 namespace {
 
 constexpr int kRecords = 2000;
-
-class SilentPrompts : public Prompts {
- public:
-  void showMessage(const QString&, const QString&, PromptIcon) override { ++shown; }
-  bool askYesNo(const QString&, const QString&, PromptIcon) override { return false; }
-  PromptAnswer askYesNoCancel(const QString&, const QString&, PromptIcon) override {
-    return PromptAnswer::Cancel;
-  }
-  QString chooseOpenFile(const FileDialogRequest&) override { return {}; }
-  QString chooseSaveFile(const FileDialogRequest&) override { return {}; }
-  int shown = 0;
-};
-
-class StillClock : public Clock {
- public:
-  void sleep(int ms) override { now_ += ms; }
-  qint64 nowMs() const override { return now_; }
-
- private:
-  qint64 now_ = 0;
-};
 
 // Answers the goods request with kRecords frames, one per acknowledgement.
 class ReplayDevice : public SerialDevice {
@@ -80,8 +61,8 @@ class ReplayDevice : public SerialDevice {
 };
 
 void download(benchmark::State& state, SerialDevice& device) {
-  SilentPrompts prompts;
-  StillClock clock;
+  RecordingPrompts prompts;
+  VirtualClock clock;
   TRegisterLink link(device, prompts, clock);
   link.PortSettings.Port = 1;
   if (link.OpenPort(false) != 0) {

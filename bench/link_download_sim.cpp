@@ -14,35 +14,16 @@
 #include "sim/ProtocolEngine.h"
 #include "sim/RegisterModel.h"
 #include "sim/SimSerialDevice.h"
+#include "support/RecordingPrompts.h"
+#include "support/VirtualClock.h"
 
 namespace {
 
 constexpr int kRecords = 2000;
 
-class SilentPrompts : public Prompts {
- public:
-  void showMessage(const QString&, const QString&, PromptIcon) override { ++shown; }
-  bool askYesNo(const QString&, const QString&, PromptIcon) override { return false; }
-  PromptAnswer askYesNoCancel(const QString&, const QString&, PromptIcon) override {
-    return PromptAnswer::Cancel;
-  }
-  QString chooseOpenFile(const FileDialogRequest&) override { return {}; }
-  QString chooseSaveFile(const FileDialogRequest&) override { return {}; }
-  int shown = 0;
-};
-
-class StillClock : public Clock {
- public:
-  void sleep(int ms) override { now_ += ms; }
-  qint64 nowMs() const override { return now_; }
-
- private:
-  qint64 now_ = 0;
-};
-
 void download(benchmark::State& state, SerialDevice& device) {
-  SilentPrompts prompts;
-  StillClock clock;
+  RecordingPrompts prompts;
+  VirtualClock clock;
   TRegisterLink link(device, prompts, clock);
   link.PortSettings.Port = 1;
   if (link.OpenPort(false) != 0) {
@@ -78,7 +59,7 @@ void BM_GoodsDownloadSimulatedRegister(benchmark::State& state) {
     std::memcpy(p + 2, "Towar", 5);
   }
   sim::ProtocolEngine engine(model);
-  StillClock clock;
+  VirtualClock clock;
   sim::SimSerialDevice device(engine, 1, &clock);
   download(state, device);
 }
