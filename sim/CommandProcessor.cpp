@@ -98,8 +98,8 @@ const QHash<int, QList<int>>& LengthTable() {
     h['p'] = {15};
     h['b'] = {15};
     h['k'] = {12};
-    for (int c : {'z', 'r', 'a', 'f', 'g'}) h[c] = {12};
-    for (int c : {'n', 'w', 'v', 't', 'h'}) h[c] = {10};
+    for (char c : {'z', 'r', 'a', 'f', 'g'}) h[quint8(c)] = {12};
+    for (char c : {'n', 'w', 'v', 't', 'h'}) h[quint8(c)] = {10};
     return h;
   }();
   return t;

@@ -258,7 +258,7 @@ QListWidget* TMenuGlowne::list(FunctionTab tab) const {
 }
 
 void TMenuGlowne::registerForm(const QString& form, std::function<void()> open) {
-  forms_.insert(form, std::move(open));
+  forms_[form] = std::move(open);
 }
 
 void TMenuGlowne::openEntry(FunctionTab tab, int index) {
