@@ -1,7 +1,6 @@
 // CPU cost of a 2000-record goods download through the register link and its
-// readers, against a minimal in-process register that replays prebuilt frames:
-// the link's own cost. bench_link_download_sim runs it against the simulated
-// register.
+// readers: against a minimal in-process register that replays prebuilt frames
+// (the link's own cost), and against the simulated register in the same process.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -13,6 +12,9 @@
 #include "link/TRegisterLink.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "sim/ProtocolEngine.h"
+#include "sim/RegisterModel.h"
+#include "sim/SimSerialDevice.h"
 #include "support/RecordingPrompts.h"
 #include "support/VirtualClock.h"
 
@@ -94,6 +96,21 @@ void BM_GoodsDownloadReplay(benchmark::State& state) {
   download(state, device);
 }
 BENCHMARK(BM_GoodsDownloadReplay)->Unit(benchmark::kMillisecond);
+
+void BM_GoodsDownloadSimulatedRegister(benchmark::State& state) {
+  sim::RegisterModel model;
+  for (int n = 1; n <= kRecords; ++n) {
+    quint8* p = model.slot(sim::TableId::Goods, n);
+    p[0] = quint8(n & 0xFF);
+    p[1] = quint8(n >> 8);
+    std::memcpy(p + 2, "Towar", 5);
+  }
+  sim::ProtocolEngine engine(model);
+  VirtualClock clock;
+  sim::SimSerialDevice device(engine, 1, &clock);
+  download(state, device);
+}
+BENCHMARK(BM_GoodsDownloadSimulatedRegister)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
