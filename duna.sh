@@ -69,8 +69,10 @@ fuzz_short() {
   (sanitizer_env && cd "$FUZZ_DIR" && ctest -L fuzz --output-on-failure -j "$(nproc)")
 }
 
-# ./duna.sh fuzz [SECONDS] [TARGET...]: each target in turn, at low priority;
-# what it finds stays in $FUZZ_DIR/fuzz-corpus, crashes in $FUZZ_DIR/fuzz-artifacts.
+# ./duna.sh fuzz [SECONDS] [TARGET...]: the targets side by side, as many at
+# once as there are cores, at low priority. Each writes its log to
+# $FUZZ_DIR/fuzz-logs/<target>.log; what it finds stays in $FUZZ_DIR/fuzz-corpus,
+# crashes in $FUZZ_DIR/fuzz-artifacts. The closing table gives each target's count.
 fuzz_long() {
   local seconds=${1:-1800} t failed=0
   [ $# -gt 0 ] && shift
@@ -81,16 +83,39 @@ fuzz_long() {
       [ -x "$t" ] && [ -f "$t" ] && targets+=("${t##*/fuzz_}")
     done
   fi
-  mkdir -p "$FUZZ_DIR/fuzz-artifacts"
+  mkdir -p "$FUZZ_DIR/fuzz-artifacts" "$FUZZ_DIR/fuzz-logs"
   sanitizer_env
-  # -timeout is wall time: at the lowest priority on a busy machine an ordinary
-  # input can stall for seconds, so only a real hang reaches it.
+  local jobs running=0
+  jobs=$(nproc)
   for t in "${targets[@]}"; do
-    echo "== fuzz_$t: $seconds s"
+    if [ "$running" -ge "$jobs" ]; then
+      wait -n || failed=1
+      running=$((running - 1))
+    fi
+    echo "== fuzz_$t: $seconds s, log $FUZZ_DIR/fuzz-logs/$t.log"
     mkdir -p "$FUZZ_DIR/fuzz-corpus/$t"
+    # -timeout is wall time: at the lowest priority on a busy machine an
+    # ordinary input can stall for seconds, so only a real hang reaches it.
     nice -n 19 "$FUZZ_DIR/fuzz_$t" -max_total_time="$seconds" -runs=10000000 -timeout=60 \
       -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$FUZZ_DIR/fuzz-artifacts/$t-" \
-      "$FUZZ_DIR/fuzz-corpus/$t" "tests/fuzz/$t" || failed=1
+      "$FUZZ_DIR/fuzz-corpus/$t" "tests/fuzz/$t" >"$FUZZ_DIR/fuzz-logs/$t.log" 2>&1 &
+    running=$((running + 1))
+  done
+  while [ "$running" -gt 0 ]; do
+    wait -n || failed=1
+    running=$((running - 1))
+  done
+  for t in "${targets[@]}"; do
+    local log="$FUZZ_DIR/fuzz-logs/$t.log" runs rate seconds_run verdict=clean
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+    seconds_run=$(sed -n 's/.*Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log")
+    grep -q -e '==ERROR' -e '== ERROR' -e 'runtime error:' "$log" &&
+      verdict=FAULT
+    [ -z "$runs" ] && verdict=FAULT
+    printf '%-16s %10s runs %6s s %7s/s  %s\n' "$t" "${runs:-?}" "${seconds_run:-?}" \
+      "${rate:-?}" "$verdict"
+    [ "$verdict" = clean ] || failed=1
   done
   return $failed
 }

@@ -5,10 +5,10 @@
 // 128 bytes too short or 127 too long.
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <cstdlib>
 
 #include "FuzzInput.h"
+#include "ScratchFolder.h"
 #include "image/BaseFiles.h"
 #include "image/ConnectionTracker.h"
 #include "image/NewImage.h"
@@ -25,11 +25,6 @@ enum Mode : quint8 {
 constexpr int kMaxPatches = 32;
 constexpr int kSizeOffZero = 128;  // the size byte that leaves the size as it is
 constexpr int kOddReads = 8;
-
-QTemporaryDir& Folder() {
-  static QTemporaryDir folder;
-  return folder;
-}
 
 QByteArray MakeFile(FuzzInput& in, quint8 mode, std::vector<int>& touched) {
   if (!(mode & kPatched)) return in.rest();
@@ -55,7 +50,7 @@ QByteArray MakeFile(FuzzInput& in, quint8 mode, std::vector<int>& touched) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The working copy goes to TEMP; keep it out of the system's folders.
-  qputenv("TEMP", Folder().path().toLocal8Bit());
+  qputenv("TEMP", ScratchFolder().toLocal8Bit());
   return 0;
 }
 
@@ -67,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<int> touched;
   const QByteArray content = MakeFile(in, mode, touched);
 
-  const QString path = QDir(Folder().path()).filePath(QStringLiteral("wejscie.bkf"));
+  const QString path = QDir(ScratchFolder()).filePath(QStringLiteral("wejscie.bkf"));
   {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(content) != content.size())
@@ -77,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TDatabaseImage image;
   ConnectionTracker connection;
   RecordingPrompts prompts;
-  BaseFiles files(image, connection, prompts, Folder().path());
+  BaseFiles files(image, connection, prompts, ScratchFolder());
   QByteArray before;
   if (mode & kBaseOpenBefore) {
     if (!files.CreateStartupBase()) std::abort();

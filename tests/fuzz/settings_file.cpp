@@ -2,10 +2,10 @@
 // the port can be opened with, and what is stored reads back the same.
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdlib>
 
+#include "ScratchFolder.h"
 #include "image/SettingsFile.h"
 
 namespace {
@@ -21,7 +21,7 @@ bool Usable(const TPortSettings& p) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static QTemporaryDir folder;
+  const QString folder = ScratchFolder();
   const QByteArray content(reinterpret_cast<const char*>(data), qsizetype(size));
 
   const settings_file::StoredSettings decoded = settings_file::DecodeSettings(content);
@@ -31,12 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!(settings_file::DecodeSettings(encoded) == decoded)) std::abort();
 
   // The same through the file: only its first bytes count, whatever its length.
-  QFile file(QDir(folder.path()).filePath(QString::fromLatin1(settings_file::kFileName)));
+  QFile file(QDir(folder).filePath(QString::fromLatin1(settings_file::kFileName)));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
   file.write(content);
   file.close();
-  if (!(settings_file::LoadSettings(folder.path()) == decoded)) std::abort();
-  if (!settings_file::StoreSettings(folder.path(), decoded)) std::abort();
-  if (!(settings_file::LoadSettings(folder.path()) == decoded)) std::abort();
+  if (!(settings_file::LoadSettings(folder) == decoded)) std::abort();
+  if (!settings_file::StoreSettings(folder, decoded)) std::abort();
+  if (!(settings_file::LoadSettings(folder) == decoded)) std::abort();
   return 0;
 }
