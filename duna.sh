@@ -157,8 +157,16 @@ start_program() {
   DUNA_PORT_DIR="$port_dir" "${launcher[@]}" "$BUILD_DIR/duna"
 }
 
+# Says how long each stage of the tests took: the sanitizer and fuzz stages
+# must keep CI well within its time.
+timed() {
+  local start=$SECONDS
+  "$@"
+  echo "== $1: $((SECONDS - start)) s"
+}
+
 case "${1:-run}" in
-  test) install_missing; build; run_tests; sanitize_tests; fuzz_short ;;
+  test) install_missing; timed build; timed run_tests; timed sanitize_tests; timed fuzz_short ;;
   run) install_missing; build; start_program ;;
   build) install_missing; build ;;
   fuzz) shift; install_missing; fuzz_long "$@" ;;
