@@ -20,7 +20,8 @@ QByteArray Discount(int n, const char* name, int kind, int type, qint64 value) {
   return T::Frame('R', 38, 0x8001,
                   T::Bytes({n}) + T::Text(name, 21) + T::Bytes({kind, type}) + T::I32(value));
 }
-QByteArray Cashier(int n, const char* name, QByteArray rights = T::Bytes({1, 1, 1, 1, 1, 1, 1})) {
+QByteArray Cashier(int n, const char* name,
+                   const QByteArray& rights = T::Bytes({1, 1, 1, 1, 1, 1, 1})) {
   return T::Frame('K', 43, 0x8001, T::Bytes({n}) + T::Text(name, 21) + T::Text("", 4) + rights);
 }
 QByteArray Payment(int n, const char* name, int type) {
@@ -37,7 +38,8 @@ QByteArray Packaging(int n, const char* name, qint64 price, int flag = 0) {
 QByteArray Group(int n, const char* name) {
   return T::Frame('G', 31, 0x8001, T::Bytes({n}) + T::Text(name, 20));
 }
-QByteArray Delete(quint8 command, int length, QByteArray number, const char* name, int width) {
+QByteArray Delete(quint8 command, int length, const QByteArray& number, const char* name,
+                  int width) {
   return T::Frame(command, length, 0x8001, number + T::Text(name, width));
 }
 QByteArray Clock(int year, int month, int day, int hour = 12, int minute = 0, int second = 0) {
@@ -49,7 +51,7 @@ QByteArray Rates(int fRate) {
                       T::U16(500) + "E" + T::U16(0xFFFE) + "F" + T::U16(fRate) + "G" +
                       T::U16(0xFFFF));
 }
-QByteArray Header(int count, QByteArray text, int tallFlag = 0) {
+QByteArray Header(int count, const QByteArray& text, int tallFlag = 0) {
   QByteArray b = text.leftJustified(252, '\0', true);
   b.append(char(count));
   b.append(char(tallFlag));
