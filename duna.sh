@@ -57,9 +57,13 @@ sanitize_tests() {
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" --timeout 900)
 }
 
-fuzz_build() {
+fuzz_configure() {
   CC=clang-14 CXX=clang++-14 cmake -S . -B "$FUZZ_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DDUNA_FUZZ=ON "$@"
+}
+
+fuzz_build() {
+  fuzz_configure "$@"
   cmake --build "$FUZZ_DIR" --target fuzz_all -j "$(nproc)"
 }
 
@@ -133,8 +137,7 @@ lint() {
   run-clang-tidy -quiet -p "$BUILD_DIR" -j "$(nproc)" "${files[@]}" >"$BUILD_DIR/clang-tidy.log" 2>&1 || true
   # The fuzz targets exist only in the clang configuration; its compile
   # database is enough, nothing of it needs building.
-  CC=clang-14 CXX=clang++-14 cmake -S . -B "$FUZZ_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DDUNA_FUZZ=ON >/dev/null
+  fuzz_configure >/dev/null
   mapfile -t files < <(git ls-files 'tests/fuzz/*.cpp')
   run-clang-tidy -quiet -p "$FUZZ_DIR" -j "$(nproc)" "${files[@]}" >>"$BUILD_DIR/clang-tidy.log" 2>&1 || true
   if grep -E 'warning:|error:' "$BUILD_DIR/clang-tidy.log"; then return 1; fi
